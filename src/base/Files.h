@@ -1,0 +1,29 @@
+// The files the gallery touches. Every function fails quietly: false, nullopt or an empty result.
+#pragma once
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace base::files {
+
+bool exists(const std::u16string& path);           // a file or a folder
+bool isDirectory(const std::u16string& path);
+// Last write as a 64-bit count (100 ns units on Windows); only equality and order matter.
+std::optional<uint64_t> lastWriteTime(const std::u16string& path);
+std::optional<uint64_t> size(const std::u16string& path);
+
+bool readWhole(const std::u16string& path, std::string& bytes);
+bool writeWhole(const std::u16string& path, std::string_view bytes);   // creates or truncates
+bool copy(const std::u16string& from, const std::u16string& to, bool overwrite);
+// Moves source over target in one step; target is either the old or the new file, never half.
+bool replaceAtomically(const std::u16string& source, const std::u16string& target);
+bool remove(const std::u16string& path);
+bool createDirectory(const std::u16string& path);   // one level; an existing folder gives false
+std::vector<std::u16string> listFiles(const std::u16string& folder);  // names of plain files
+
+// Existence, time and size queries made so far by this process (benchmarks report it).
+uint64_t queryCount();
+
+}  // namespace base::files

@@ -1,0 +1,112 @@
+#include "base/Files.h"
+
+#include <windows.h>
+
+#include <atomic>
+
+#include "base/WinText.h"
+
+namespace base::files {
+
+namespace {
+
+std::atomic<uint64_t> queries{0};
+
+bool attributesOf(const std::u16string& path, WIN32_FILE_ATTRIBUTE_DATA& data) {
+  queries.fetch_add(1, std::memory_order_relaxed);
+  return GetFileAttributesExW(wide(path), GetFileExInfoStandard, &data) != 0;
+}
+
+// Closes the handle on every road out.
+struct FileHandle {
+  HANDLE h;
+  explicit FileHandle(HANDLE handle) : h(handle) {}
+  ~FileHandle() {
+    if (h != INVALID_HANDLE_VALUE) CloseHandle(h);
+  }
+  FileHandle(const FileHandle&) = delete;
+  FileHandle& operator=(const FileHandle&) = delete;
+  bool ok() const { return h != INVALID_HANDLE_VALUE; }
+};
+
+}  // namespace
+
+uint64_t queryCount() { return queries.load(); }
+
+bool exists(const std::u16string& path) {
+  WIN32_FILE_ATTRIBUTE_DATA data;
+  return attributesOf(path, data);
+}
+
+bool isDirectory(const std::u16string& path) {
+  WIN32_FILE_ATTRIBUTE_DATA data;
+  return attributesOf(path, data) && (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+std::optional<uint64_t> lastWriteTime(const std::u16string& path) {
+  WIN32_FILE_ATTRIBUTE_DATA data;
+  if (!attributesOf(path, data)) return std::nullopt;
+  return (uint64_t(data.ftLastWriteTime.dwHighDateTime) << 32) | data.ftLastWriteTime.dwLowDateTime;
+}
+
+std::optional<uint64_t> size(const std::u16string& path) {
+  WIN32_FILE_ATTRIBUTE_DATA data;
+  if (!attributesOf(path, data) || (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) return std::nullopt;
+  return (uint64_t(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+}
+
+bool readWhole(const std::u16string& path, std::string& bytes) {
+  bytes.clear();
+  FileHandle file(CreateFileW(wide(path), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                              nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+  if (!file.ok()) return false;
+  LARGE_INTEGER length;
+  if (!GetFileSizeEx(file.h, &length) || length.QuadPart > 0x7FFFFFFF) return false;
+  bytes.resize(size_t(length.QuadPart));
+  size_t got = 0;
+  while (got < bytes.size()) {
+    DWORD n = 0;
+    if (!ReadFile(file.h, bytes.data() + got, DWORD(bytes.size() - got), &n, nullptr) || n == 0) break;
+    got += n;
+  }
+  bytes.resize(got);
+  return true;
+}
+
+bool writeWhole(const std::u16string& path, std::string_view bytes) {
+  FileHandle file(CreateFileW(wide(path), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file.ok()) return false;
+  size_t done = 0;
+  while (done < bytes.size()) {
+    DWORD n = 0;
+    if (!WriteFile(file.h, bytes.data() + done, DWORD(bytes.size() - done), &n, nullptr) || n == 0) break;
+    done += n;
+  }
+  return done == bytes.size();
+}
+
+bool copy(const std::u16string& from, const std::u16string& to, bool overwrite) {
+  return CopyFileW(wide(from), wide(to), overwrite ? FALSE : TRUE) != 0;
+}
+
+bool replaceAtomically(const std::u16string& source, const std::u16string& target) {
+  return MoveFileExW(wide(source), wide(target), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+}
+
+bool remove(const std::u16string& path) { return DeleteFileW(wide(path)) != 0; }
+
+bool createDirectory(const std::u16string& path) { return CreateDirectoryW(wide(path), nullptr) != 0; }
+
+std::vector<std::u16string> listFiles(const std::u16string& folder) {
+  std::vector<std::u16string> names;
+  WIN32_FIND_DATAW found;
+  HANDLE search = FindFirstFileW(wide(folder + u"\\*"), &found);
+  if (search == INVALID_HANDLE_VALUE) return names;
+  do {
+    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(fromWide(found.cFileName));
+  } while (FindNextFileW(search, &found));
+  FindClose(search);
+  return names;
+}
+
+}  // namespace base::files

@@ -1,0 +1,22 @@
+// Where the program and the library live.
+#pragma once
+#include <string>
+
+namespace library {
+
+// The folder of the running program, without a trailing separator.
+std::u16string programFolder();
+// The documents folder + "Scrydir" + "InkCasket", without a trailing separator. Not created.
+std::u16string dataRoot();
+// Creates the documents folder's "Scrydir" and then its "InkCasket", one level at a time.
+void createDataRoot();
+
+// The update server's base URL from Blockery.ini beside the program (section Server, key BaseUrl),
+// followed by "/InkCasket".
+std::u16string libraryBaseUrl();
+inline constexpr char16_t kDefaultServerUrl[] = u"http://127.0.0.1:8480";
+
+// The program folder, cut from a module path before its last backslash or slash.
+std::u16string folderOfModule(const std::u16string& modulePath);
+
+}  // namespace library

@@ -1,0 +1,74 @@
+#include <gtest/gtest.h>
+
+#include "base/Files.h"
+#include "support/TempFolder.h"
+
+using namespace base;
+using testing_support::TempFolder;
+
+TEST(Files, WriteReadSizeAndTimeOfAChineseName) {
+  TempFolder dir;
+  const auto path = dir.file(u"图块.dwg");
+  EXPECT_FALSE(files::exists(path));
+  EXPECT_FALSE(files::lastWriteTime(path));
+  ASSERT_TRUE(files::writeWhole(path, std::string("ab\0c", 4)));
+  std::string bytes;
+  ASSERT_TRUE(files::readWhole(path, bytes));
+  EXPECT_EQ(bytes, std::string("ab\0c", 4));
+  EXPECT_EQ(files::size(path), 4u);
+  EXPECT_TRUE(files::lastWriteTime(path));
+  EXPECT_FALSE(files::readWhole(dir.file(u"none"), bytes));
+  EXPECT_TRUE(bytes.empty());
+}
+
+TEST(Files, CopyHonoursTheOverwriteFlag) {
+  TempFolder dir;
+  files::writeWhole(dir.file(u"a"), "new");
+  files::writeWhole(dir.file(u"b"), "old");
+  EXPECT_FALSE(files::copy(dir.file(u"a"), dir.file(u"b"), false));
+  std::string bytes;
+  files::readWhole(dir.file(u"b"), bytes);
+  EXPECT_EQ(bytes, "old");
+  EXPECT_TRUE(files::copy(dir.file(u"a"), dir.file(u"b"), true));
+  files::readWhole(dir.file(u"b"), bytes);
+  EXPECT_EQ(bytes, "new");
+  EXPECT_FALSE(files::copy(dir.file(u"missing"), dir.file(u"c"), true));
+  EXPECT_FALSE(files::exists(dir.file(u"c")));
+}
+
+TEST(Files, AtomicReplaceSwapsInTheNewFileAndKeepsTheOldOneOnFailure) {
+  TempFolder dir;
+  files::writeWhole(dir.file(u"InkCasket.xml"), "old");
+  files::writeWhole(dir.file(u"InkCasket_.xml"), "new");
+  ASSERT_TRUE(files::replaceAtomically(dir.file(u"InkCasket_.xml"), dir.file(u"InkCasket.xml")));
+  std::string bytes;
+  files::readWhole(dir.file(u"InkCasket.xml"), bytes);
+  EXPECT_EQ(bytes, "new");
+  EXPECT_FALSE(files::exists(dir.file(u"InkCasket_.xml")));
+
+  EXPECT_FALSE(files::replaceAtomically(dir.file(u"gone_.xml"), dir.file(u"InkCasket.xml")));
+  files::readWhole(dir.file(u"InkCasket.xml"), bytes);
+  EXPECT_EQ(bytes, "new");
+}
+
+TEST(Files, DirectoriesAreMadeOneLevelAtATime) {
+  TempFolder dir;
+  EXPECT_FALSE(files::createDirectory(dir.file(u"a") + kPathSeparator + u"b"));
+  EXPECT_TRUE(files::createDirectory(dir.file(u"a")));
+  EXPECT_FALSE(files::createDirectory(dir.file(u"a")));
+  EXPECT_TRUE(files::isDirectory(dir.file(u"a")));
+  files::writeWhole(dir.file(u"x.dwg"), "x");
+  auto names = files::listFiles(dir.path());
+  ASSERT_EQ(names.size(), 1u);
+  EXPECT_EQ(names[0], u"x.dwg");
+  EXPECT_TRUE(files::remove(dir.file(u"x.dwg")));
+  EXPECT_FALSE(files::remove(dir.file(u"x.dwg")));
+}
+
+TEST(Files, QueriesAreCounted) {
+  TempFolder dir;
+  uint64_t before = files::queryCount();
+  files::exists(dir.file(u"a"));
+  files::lastWriteTime(dir.file(u"a"));
+  EXPECT_EQ(files::queryCount() - before, 2u);
+}
