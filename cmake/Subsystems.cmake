@@ -56,7 +56,7 @@ function(blockery_subsystem name)
     add_executable(${name}_tests ${tsrcs})
     target_include_directories(${name}_tests PRIVATE ${PROJECT_SOURCE_DIR}/tests)
     target_link_libraries(${name}_tests PRIVATE blk_${name} GTest::gtest_main GTest::gmock)
-    gtest_discover_tests(${name}_tests DISCOVERY_MODE PRE_TEST
+    gtest_discover_tests(${name}_tests DISCOVERY_MODE PRE_TEST TEST_PREFIX "${name}."
       PROPERTIES ENVIRONMENT "BLOCKERY_SOURCE=${PROJECT_SOURCE_DIR};BLOCKERY_BUILD=${CMAKE_BINARY_DIR}")
   endif()
 
