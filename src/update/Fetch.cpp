@@ -1,0 +1,91 @@
+#include "update/Fetch.h"
+
+#include <algorithm>
+
+#include "base/Text.h"
+#include "update/Percent.h"
+#include "update/Url.h"
+
+namespace update {
+
+namespace {
+
+constexpr uint32_t kConnectTimeoutMs = 2000;
+constexpr uint32_t kConnectRetries = 1;
+constexpr size_t kReadSize = 1024;
+constexpr uint32_t kReportEveryMs = 300;
+constexpr uint32_t kQuickFinishBelowMs = 1000;
+constexpr uint32_t kQuickFinishStepMs = 250;
+
+// Markup files always come fresh from the server; the name is checked as given, so ".XML" does not count.
+CacheMode cacheModeFor(const std::u16string& localPath) {
+  return base::endsWith(localPath, u".xml") ? CacheMode::FromServerOnly : CacheMode::CacheAllowed;
+}
+
+// Connects, sends the GET and checks the status: true only for an answer of 200.
+bool requestAccepted(FetchJob& job, const std::u16string& localPath, const std::u16string& url) {
+  HttpSource* session = job.session();
+  if (!session) return false;
+  session->setConnectTimeout(kConnectTimeoutMs);
+  session->setConnectRetries(kConnectRetries);
+  std::optional<UrlParts> parts = splitUrl(url);
+  if (!parts) return false;
+  job.connection() = session->connect(parts->server, parts->port);
+  if (!job.connection()) return false;
+  job.request() = job.connection()->openGet(parts->objectPath, cacheModeFor(localPath));
+  if (!job.request() || !job.request()->send()) return false;
+  return job.request()->statusCode() == 200u;
+}
+
+// Copies the body to the output file; 1 when exactly contentLength bytes arrived.
+int32_t transferBody(FetchJob& job, uint64_t contentLength, uint32_t startTick) {
+  char piece[kReadSize];
+  uint64_t received = 0;
+  uint32_t lastReport = startTick;
+  for (;;) {
+    std::optional<size_t> got = job.request()->read(piece, sizeof piece);
+    if (!got) return 0;
+    if (*got == 0) return received == contentLength ? 1 : 0;
+    size_t count = std::min(*got, sizeof piece);
+    if (!job.output().write(piece, count)) return 0;
+    received += count;
+    uint32_t now = job.clock().tickCount();
+    if (now - lastReport > kReportEveryMs) {
+      if (contentLength != 0) job.sendProgress(percentDone(received, contentLength));
+      lastReport = now;
+    }
+  }
+}
+
+// Walks the bar to its end in three visible steps, so a small file's progress can be seen.
+void quickFinish(FetchJob& job) {
+  uint32_t start = job.randomStartPercent();
+  job.sendProgress(start);
+  job.clock().sleepMs(kQuickFinishStepMs);
+  job.postProgress(start + (100 - start) / 2);
+  job.clock().sleepMs(kQuickFinishStepMs);
+  job.postProgress(100);
+  job.clock().sleepMs(kQuickFinishStepMs);
+}
+
+}  // namespace
+
+int32_t fetchToFile(FetchJob& job, const std::u16string& localPath, const std::u16string& url) {
+  int32_t result = 0;
+  bool transferStarted = false;
+  uint32_t startTick = 0;
+  if (requestAccepted(job, localPath, url) && job.output().create(localPath)) {
+    std::optional<uint64_t> contentLength = job.request()->contentLength();
+    if (contentLength) {
+      transferStarted = true;
+      startTick = job.clock().tickCount();
+      result = transferBody(job, *contentLength, startTick);
+    }
+  }
+  job.closeAll();
+  if (transferStarted && job.windowFollows() && job.clock().tickCount() - startTick < kQuickFinishBelowMs)
+    quickFinish(job);
+  return result;
+}
+
+}  // namespace update

@@ -1,0 +1,31 @@
+#include "update/FetchJob.h"
+
+#include "update/UpdateCodes.h"
+
+namespace update {
+
+FetchJob::FetchJob(std::unique_ptr<HttpSource> session, std::shared_ptr<ReportWindow> window, Clock& clock)
+    : clock_(clock), session_(std::move(session)), random_(std::random_device{}()) {
+  if (window && window->isWindow()) progressWindow_ = std::move(window);
+}
+
+void FetchJob::sendProgress(uint32_t percent) {
+  if (windowFollows()) progressWindow_->sendCommand(percent, kProgressBase + progressSlot());
+}
+
+void FetchJob::postProgress(uint32_t percent) {
+  if (windowFollows()) progressWindow_->postCommand(percent, kProgressBase + progressSlot());
+}
+
+void FetchJob::closeAll() {
+  request_.reset();
+  connection_.reset();
+  session_.reset();
+  output_.close();
+}
+
+uint32_t FetchJob::randomStartPercent() {
+  return std::uniform_int_distribution<uint32_t>(0, 90)(random_);
+}
+
+}  // namespace update

@@ -1,0 +1,50 @@
+// One download: everything it opens, owned, and closed on every road out.
+#pragma once
+#include <cstdint>
+#include <memory>
+#include <random>
+#include <string>
+
+#include "base/OutputFile.h"
+#include "update/Clock.h"
+#include "update/HttpSource.h"
+#include "update/ReportWindow.h"
+
+namespace update {
+
+class FetchJob {
+public:
+  // The window becomes the job's progress window (slot 0) only when it is given and still a window.
+  FetchJob(std::unique_ptr<HttpSource> session, std::shared_ptr<ReportWindow> window, Clock& clock);
+  ~FetchJob() { closeAll(); }
+  FetchJob(const FetchJob&) = delete;
+  FetchJob& operator=(const FetchJob&) = delete;
+
+  // -1 when no window follows the job, 0 when one does; reports carry 2000 + this.
+  int32_t progressSlot() const { return progressWindow_ ? 0 : -1; }
+  bool windowFollows() const { return progressWindow_ && progressWindow_->isWindow(); }
+  void sendProgress(uint32_t percent);
+  void postProgress(uint32_t percent);
+
+  // Closes the request, the connection and the session, then the output file.
+  void closeAll();
+
+  Clock& clock() { return clock_; }
+  HttpSource* session() { return session_.get(); }
+  std::unique_ptr<HttpConnection>& connection() { return connection_; }
+  std::unique_ptr<HttpRequest>& request() { return request_; }
+  base::OutputFile& output() { return output_; }
+  // The quick finish's first value: a percentage from 0 to 90.
+  uint32_t randomStartPercent();
+
+private:
+  std::shared_ptr<ReportWindow> progressWindow_;
+  Clock& clock_;
+  std::unique_ptr<HttpSource> session_;
+  std::unique_ptr<HttpConnection> connection_;
+  std::unique_ptr<HttpRequest> request_;
+  base::OutputFile output_;
+  std::minstd_rand random_;
+};
+
+}  // namespace update

@@ -1,0 +1,51 @@
+// The HTTP client a download runs over: a session, one connection per fetch, one GET request.
+// Windows uses WinINet; tests use a scripted fake. Every failure is a return value, never an exception.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace update {
+
+// The request flags by kind of file. Markup files always come from the server and are never kept
+// in the system's cache; blocks may be served from it.
+enum class CacheMode : uint32_t {
+  FromServerOnly = 0x84000000u,  // INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE
+  CacheAllowed = 0x20000000u,    // INTERNET_FLAG_EXISTING_CONNECT
+};
+
+class HttpRequest {
+public:
+  virtual ~HttpRequest() = default;  // closes the request
+  // False when the server is unreachable, refuses or does not answer in time.
+  virtual bool send() = 0;
+  virtual std::optional<uint32_t> statusCode() = 0;
+  // The Content-Length header as a number; nullopt when the answer has none.
+  virtual std::optional<uint64_t> contentLength() = 0;
+  // Up to capacity bytes of the body; 0 at its end; nullopt when the connection broke.
+  virtual std::optional<size_t> read(char* into, size_t capacity) = 0;
+};
+
+class HttpConnection {
+public:
+  virtual ~HttpConnection() = default;  // closes the connection
+  // A GET of objectPath (beginning with "/"), not yet sent; nullptr when it cannot be opened.
+  virtual std::unique_ptr<HttpRequest> openGet(const std::u16string& objectPath, CacheMode mode) = 0;
+};
+
+class HttpSource {
+public:
+  virtual ~HttpSource() = default;  // closes the session
+  virtual void setConnectTimeout(uint32_t ms) = 0;
+  virtual void setConnectRetries(uint32_t count) = 0;
+  // nullptr when no connection object can be made (an unreachable server shows only at send()).
+  virtual std::unique_ptr<HttpConnection> connect(const std::u16string& server, uint16_t port) = 0;
+};
+
+// Opens a fresh session for one fetch; called on the worker's thread.
+using HttpSourceFactory = std::function<std::unique_ptr<HttpSource>()>;
+
+}  // namespace update
