@@ -1,0 +1,13 @@
+// Little-endian numbers inside byte buffers the caller has already bounds-checked.
+#pragma once
+#include <cstdint>
+
+namespace thumbs {
+
+inline uint16_t le16(const uint8_t* p) { return uint16_t(p[0] | (p[1] << 8)); }
+inline uint32_t le32(const uint8_t* p) {
+  return uint32_t(p[0]) | (uint32_t(p[1]) << 8) | (uint32_t(p[2]) << 16) | (uint32_t(p[3]) << 24);
+}
+inline int32_t les32(const uint8_t* p) { return int32_t(le32(p)); }
+
+}  // namespace thumbs

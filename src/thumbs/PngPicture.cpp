@@ -1,0 +1,69 @@
+#include "thumbs/PngPicture.h"
+
+#include <climits>
+#include <cstdlib>
+
+#include "thumbs/DibPicture.h"
+
+#define STB_IMAGE_IMPLEMENTATION
+#define STB_IMAGE_STATIC
+#define STBI_ONLY_PNG
+#define STBI_NO_STDIO
+#define STBI_NO_LINEAR
+#define STBI_NO_HDR
+#define STBI_NO_FAILURE_STRINGS
+#define STBI_MAX_DIMENSIONS 4096
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wunused-function"
+#pragma GCC diagnostic ignored "-Wsign-compare"
+#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
+#pragma GCC diagnostic ignored "-Wimplicit-fallthrough"
+#include "stb_image.h"
+#pragma GCC diagnostic pop
+
+namespace thumbs {
+
+namespace {
+
+struct StbPixels {
+  unsigned char* bytes;
+  ~StbPixels() { stbi_image_free(bytes); }
+};
+
+uint32_t overWhite(const unsigned char* p) {
+  uint32_t a = p[3], keep = 255 - a;
+  auto mix = [&](uint32_t c) { return (c * a + 255 * keep + 127) / 255; };
+  return rgb(mix(p[0]), mix(p[1]), mix(p[2]));
+}
+
+}  // namespace
+
+std::optional<Image> decodePng(const uint8_t* data, size_t size, std::string& failure) {
+  if (size > size_t(INT_MAX)) {
+    failure = "PNG picture too large";
+    return std::nullopt;
+  }
+  int width = 0, height = 0, channels = 0;
+  if (!stbi_info_from_memory(data, int(size), &width, &height, &channels)) {
+    failure = "PNG picture not readable";
+    return std::nullopt;
+  }
+  if (width < 1 || width > kMaxPreviewSide || height < 1 || height > kMaxPreviewSide) {
+    failure = "width or height outside 1..4096";
+    return std::nullopt;
+  }
+  StbPixels pixels{stbi_load_from_memory(data, int(size), &width, &height, &channels, 4)};
+  if (!pixels.bytes) {
+    failure = "PNG picture not decodable";
+    return std::nullopt;
+  }
+  Image image(width, height, kWhite);
+  const unsigned char* in = pixels.bytes;
+  for (uint32_t& out : image.pixels) {
+    out = in[3] == 255 ? rgb(in[0], in[1], in[2]) : overWhite(in);
+    in += 4;
+  }
+  return image;
+}
+
+}  // namespace thumbs
