@@ -24,8 +24,10 @@ void createDataRoot() {
   base::files::createDirectory(base::joinPath(scrydir, u"InkCasket"));
 }
 
-std::u16string libraryBaseUrl() {
-  std::u16string ini = base::joinPath(programFolder(), u"Blockery.ini");
+std::u16string libraryBaseUrl() { return libraryBaseUrl(programFolder()); }
+
+std::u16string libraryBaseUrl(const std::u16string& programFolder) {
+  std::u16string ini = base::joinPath(programFolder, u"Blockery.ini");
   std::u16string server = base::profile::readString(ini, u"Server", u"BaseUrl", kDefaultServerUrl, 1024);
   while (!server.empty() && server.back() == u'/') server.pop_back();
   return server + u"/InkCasket";

@@ -14,7 +14,16 @@ void createDataRoot();
 // The update server's base URL from Blockery.ini beside the program (section Server, key BaseUrl),
 // followed by "/InkCasket".
 std::u16string libraryBaseUrl();
+// The same, read from Blockery.ini in the given program folder.
+std::u16string libraryBaseUrl(const std::u16string& programFolder);
 inline constexpr char16_t kDefaultServerUrl[] = u"http://127.0.0.1:8480";
+
+// The files the gallery keeps, by their fixed names.
+inline constexpr char16_t kIndexFile[] = u"InkCasket.xml";          // dataRoot; default copy in programFolder
+inline constexpr char16_t kItemListFile[] = u"FileList.xml";        // every category folder of level 2 and 3
+inline constexpr char16_t kRecentFile[] = u"RecentlyUse.xml";       // dataRoot
+inline constexpr char16_t kUserBlockFile[] = u"UserBlock.xml";      // dataRoot
+inline constexpr char16_t kSettingsFile[] = u"HomeInkCasket.ini";   // dataRoot
 
 // The program folder, cut from a module path before its last backslash or slash.
 std::u16string folderOfModule(const std::u16string& modulePath);

@@ -1,0 +1,24 @@
+#include "library/UserBlockFile.h"
+
+#include <algorithm>
+
+#include "base/Path.h"
+#include "library/Layout.h"
+#include "library/RecentBlocks.h"
+#include "library/TextFile.h"
+
+namespace library {
+
+std::u16string userBlocksText(const PathList& userBlockPaths) {
+  std::u16string text = u"<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r<root>\r";
+  size_t count = std::min(userBlockPaths.size(), kMaxSavedBlocks);
+  for (size_t i = 0; i < count; ++i) text.append(u"<Item>").append(userBlockPaths[i]).append(u"</Item>\r");
+  text += u"</root>\r";
+  return text;
+}
+
+bool saveUserBlocks(const std::u16string& dataRoot, const PathList& userBlockPaths) {
+  return writeWholeTextFile(base::joinPath(dataRoot, kUserBlockFile), userBlocksText(userBlockPaths));
+}
+
+}  // namespace library

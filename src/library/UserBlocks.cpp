@@ -1,0 +1,40 @@
+#include "library/UserBlocks.h"
+
+#include <algorithm>
+
+#include "base/Files.h"
+#include "base/Path.h"
+
+namespace library {
+
+void addUserBlocks(PathList& userBlockPaths, const PathList& chosen) {
+  userBlockPaths.insert(userBlockPaths.end(), chosen.begin(), chosen.end());
+  std::sort(userBlockPaths.begin(), userBlockPaths.end());
+  userBlockPaths.erase(std::unique(userBlockPaths.begin(), userBlockPaths.end()), userBlockPaths.end());
+}
+
+PathList shownUserBlocks(const PathList& userBlockPaths) {
+  PathList shown;
+  for (const auto& path : userBlockPaths)
+    if (base::files::exists(path)) shown.push_back(path);
+  return shown;
+}
+
+bool deleteUserBlock(PathList& userBlockPaths, const PathList& shown, int32_t position) {
+  if (position < 0 || size_t(position) >= shown.size()) return false;
+  // Every copy goes: a list read from a hand-edited file may hold one twice, and the block the user
+  // deleted should not come back from the other copy.
+  const std::u16string path = shown[size_t(position)];
+  auto kept = std::remove(userBlockPaths.begin(), userBlockPaths.end(), path);
+  bool removed = kept != userBlockPaths.end();
+  userBlockPaths.erase(kept, userBlockPaths.end());
+  return removed;
+}
+
+std::u16string userBlockName(std::u16string_view path) {
+  std::u16string_view name = base::fileNamePart(path);
+  size_t dot = name.rfind(u'.');
+  return std::u16string(dot == std::u16string_view::npos ? name : name.substr(0, dot));
+}
+
+}  // namespace library
