@@ -1,0 +1,64 @@
+#include <windows.h>
+
+#include <cstdio>
+
+#include "base/FileStream.h"
+#include "base/WinText.h"
+
+namespace base {
+
+namespace {
+FILE* stream(void* file) { return static_cast<FILE*>(file); }
+}  // namespace
+
+ReadStream::ReadStream(const std::u16string& path) {
+  file_ = _wfopen(wide(path), L"rb");
+  if (!file_) fail();
+}
+
+ReadStream::~ReadStream() {
+  if (file_) std::fclose(stream(file_));
+}
+
+void ReadStream::fail() {
+  errorNumber_ = GetLastError();
+  wchar_t message[101] = {};
+  DWORD n = FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, errorNumber_, 0,
+                           message, 100, nullptr);
+  std::u16string text = fromWide(message, n);
+  size_t lineEnd = text.find_first_of(u"\r\n");
+  errorMessage_ = text.substr(0, lineEnd);
+}
+
+std::optional<uint64_t> ReadStream::size() {
+  if (!file_) return std::nullopt;
+  if (_fseeki64(stream(file_), 0, SEEK_END) != 0) return fail(), std::nullopt;
+  __int64 end = _ftelli64(stream(file_));
+  if (end < 0 || _fseeki64(stream(file_), 0, SEEK_SET) != 0) return fail(), std::nullopt;
+  return uint64_t(end);
+}
+
+bool ReadStream::seek(uint64_t offset) {
+  if (!file_) return false;
+  if (_fseeki64(stream(file_), __int64(offset), SEEK_SET) == 0) return true;
+  fail();
+  return false;
+}
+
+bool ReadStream::read(void* buffer, size_t bytes, size_t& got) {
+  got = file_ ? std::fread(buffer, 1, bytes, stream(file_)) : 0;
+  if (got == bytes || (file_ && !std::ferror(stream(file_)))) return got == bytes || std::feof(stream(file_));
+  fail();
+  return false;
+}
+
+bool ReadStream::close() {
+  if (!file_) return false;
+  int result = std::fclose(stream(file_));
+  file_ = nullptr;
+  if (result == 0) return true;
+  fail();
+  return false;
+}
+
+}  // namespace base
