@@ -2,12 +2,26 @@
 
 #include <algorithm>
 
+#include "base/Files.h"
 #include "base/Path.h"
 #include "library/Layout.h"
 #include "library/RecentBlocks.h"
 #include "library/TextFile.h"
+#include "markup/MarkupDocument.h"
 
 namespace library {
+
+void loadUserBlocks(const std::u16string& dataRoot, PathList& userBlockPaths) {
+  const std::u16string file = base::joinPath(dataRoot, kUserBlockFile);
+  if (!base::files::exists(file)) {
+    base::files::writeWhole(file, {});
+    return;
+  }
+  markup::MarkupDocument document;
+  if (!document.loadFile(file) || !document.parse()) return;
+  while (document.nextElement(u"root"))
+    while (document.nextChildElement(u"Item")) userBlockPaths.push_back(document.childText());
+}
 
 std::u16string userBlocksText(const PathList& userBlockPaths) {
   std::u16string text = u"<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r<root>\r";

@@ -6,6 +6,11 @@
 
 namespace library {
 
+// Appends the text of every <Item> child of the root element of UserBlock.xml, read as a markup
+// document in whatever encoding it comes. A missing file is created empty; a file that cannot be
+// read or parsed adds nothing.
+void loadUserBlocks(const std::u16string& dataRoot, PathList& userBlockPaths);
+
 // The file's text: the declaration, "<root>", "<Item>path</Item>" per path (at most 500),
 // "</root>", every line ended by a single CR.
 std::u16string userBlocksText(const PathList& userBlockPaths);

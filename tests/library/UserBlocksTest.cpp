@@ -66,3 +66,47 @@ TEST(SaveUserBlocks, WritesAtMostFiveHundredPaths) {
   EXPECT_NE(text.find(u"<Item>/p499</Item>"), std::u16string::npos);
   EXPECT_EQ(text.find(u"<Item>/p500</Item>"), std::u16string::npos);
 }
+
+TEST(LoadUserBlocks, TheFirstStartLeavesAnEmptyFileAndAnEmptyList) {
+  TempFolder root;
+  PathList paths;
+  loadUserBlocks(root.path(), paths);
+  EXPECT_TRUE(paths.empty());
+  EXPECT_TRUE(base::files::exists(root.file(u"UserBlock.xml")));
+  EXPECT_EQ(readBytes(root.file(u"UserBlock.xml")), "");
+  // The empty file does not parse: the list stays empty until the first save.
+  loadUserBlocks(root.path(), paths);
+  EXPECT_TRUE(paths.empty());
+}
+
+TEST(LoadUserBlocks, ReadsBackWhatWasSavedInOrder) {
+  TempFolder root;
+  const PathList saved = {u"c:\\b\\图.dwg", u"/home/u/a & b.dwg", u"/z.dwg"};
+  saveUserBlocks(root.path(), saved);
+  PathList loaded = {u"/kept.dwg"};
+  loadUserBlocks(root.path(), loaded);
+  EXPECT_EQ(loaded, (PathList{u"/kept.dwg", u"c:\\b\\图.dwg", u"/home/u/a & b.dwg", u"/z.dwg"}));
+}
+
+TEST(LoadUserBlocks, ReadsOtherEncodingsAndOnlyItemChildrenOfTheRoot) {
+  TempFolder root;
+  std::u16string text = u"<?xml version=\"1.0\"?><root><Item>c:\\x&amp;y.dwg</Item><Other>no</Other>"
+                        u"<Items>no</Items><Item>d:\\园林.dwg</Item></root>";
+  std::string utf16 = "\xFF\xFE";
+  for (char16_t c : text) {
+    utf16 += char(c & 0xFF);
+    utf16 += char(c >> 8);
+  }
+  writeFile(root.file(u"UserBlock.xml"), std::string_view(utf16));
+  PathList loaded;
+  loadUserBlocks(root.path(), loaded);
+  EXPECT_EQ(loaded, (PathList{u"c:\\x&y.dwg", u"d:\\园林.dwg"}));
+}
+
+TEST(LoadUserBlocks, AnUnparsableFileGivesNothing) {
+  TempFolder root;
+  writeFile(root.file(u"UserBlock.xml"), std::string_view("<root><Item>/a.dwg</Item><Item>/b.dwg</root>"));
+  PathList loaded;
+  loadUserBlocks(root.path(), loaded);
+  EXPECT_TRUE(loaded.empty());
+}
