@@ -1,0 +1,44 @@
+// Windows side. The base of the four skinned windows: a dialog that paints the common skin and
+// then its own content, and moves when pressed in its top rows. It also skins the buttons the
+// windows share: the close button and the captioned OK and cancel pictures.
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+#include "skin/SkinButton.h"
+#include "skin/SkinnedFrame.h"
+#include "win/Dialog.h"
+
+namespace skin {
+
+class SkinnedDialog : public win::Dialog {
+public:
+  SkinnedDialog(UINT templateId, SkinnedWindow window) : win::Dialog(templateId), frame_(window) {}
+
+protected:
+  // Loads the logo; a window's own OnInitDialog calls this first.
+  bool OnInitDialog() override;
+  bool OnPaint() override;
+  bool OnLButtonDown(UINT keys, POINT point) override;
+
+  // The window's own texts and lines, drawn after the skin with uiFont selected.
+  virtual void paintContent(HDC dc, int width, int height) {}
+
+  // Takes over the template's control, gives it the strip from GallerySkin and the style, and
+  // shows it at (x, y), one frame large or the given size.
+  void skinButton(CSkinButton& button, int id, const std::u16string& skinFile, int32_t style, int x, int y,
+                  SIZE size = SIZE{0, 0});
+  // The close button of every skinned window: 41 x 16 at (client width - 44, 2).
+  void skinCloseButton(CSkinButton& button, int id);
+
+  // For OnCtlColor of static controls in the dialogs that want black text on white.
+  static HBRUSH blackOnWhite(HDC dc) { return SkinnedFrame::blackOnWhite(dc); }
+
+  SkinnedFrame& frame() { return frame_; }
+
+private:
+  SkinnedFrame frame_;
+};
+
+}  // namespace skin
