@@ -1,0 +1,252 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <memory>
+#include <string>
+#include <thread>
+
+#include "FakeClock.h"
+#include "FakeHttp.h"
+#include "FakeWindow.h"
+#include "base/Files.h"
+#include "base/Path.h"
+#include "support/TempFolder.h"
+#include "update/FetchWorker.h"
+#include "update/UpdateCodes.h"
+
+namespace {
+
+using namespace update_tests;
+
+class FetchWorkerTest : public ::testing::Test {
+protected:
+  std::shared_ptr<FakeClock> clock = std::make_shared<FakeClock>();
+  FakeHttpServer server{clock};
+  std::shared_ptr<FakeWindow> window = std::make_shared<FakeWindow>(clock);
+  testing_support::TempFolder folder;
+
+  update::FetchServices services() { return {server.factory(), clock}; }
+  int32_t run(const std::u16string& localName, const std::u16string& path, bool withWindow = true) {
+    update::FetchOrder order{u"http://127.0.0.1" + path, folder.file(localName), withWindow ? window : nullptr};
+    return update::fetchWorker(order, services());
+  }
+  std::string contentOf(const std::u16string& localName) {
+    std::string bytes;
+    base::files::readWhole(folder.file(localName), bytes);
+    return bytes;
+  }
+  bool onDisk(const std::u16string& localName) { return base::files::exists(folder.file(localName)); }
+  std::vector<WindowMessage> completions() {
+    std::vector<WindowMessage> picked;
+    for (const WindowMessage& m : window->messages())
+      if (m.lParam != update::kProgressBase) picked.push_back(m);
+    return picked;
+  }
+};
+
+FakeAnswer body(std::string bytes) {
+  FakeAnswer a;
+  a.body = std::move(bytes);
+  return a;
+}
+
+FakeAnswer status(uint32_t code) {
+  FakeAnswer a = body("error page");
+  a.status = code;
+  return a;
+}
+
+void expectCompletion(const std::vector<WindowMessage>& messages, uint32_t result, int32_t code) {
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_TRUE(messages[0].posted);
+  EXPECT_EQ(messages[0].wParam, result);
+  EXPECT_EQ(messages[0].lParam, code);
+}
+
+// --- Names and codes --------------------------------------------------------------------------------
+
+TEST(TemporaryPath, InsertsAnUnderscoreBeforeEveryXmlThenEveryDwg) {
+  using update::temporaryPathFor;
+  EXPECT_EQ(temporaryPathFor(u"/lib/02_Trees/FileList.xml"), u"/lib/02_Trees/FileList_.xml");
+  EXPECT_EQ(temporaryPathFor(u"/lib/02_Trees/01_门.dwg"), u"/lib/02_Trees/01_门_.dwg");
+  EXPECT_EQ(temporaryPathFor(u"/lib/a.xml.d/b.dwg"), u"/lib/a_.xml.d/b_.dwg");
+  EXPECT_EQ(temporaryPathFor(u"/lib/Upper.XML"), u"/lib/Upper.XML");
+}
+
+TEST(CompletionCode, IsOneForAnyPathHoldingXmlAndThreeOtherwise) {
+  EXPECT_EQ(update::completionCodeFor(u"/lib/FileList.xml"), update::kStepItemListFetched);
+  EXPECT_EQ(update::completionCodeFor(u"/lib/a.xml.d/b.dwg"), update::kStepItemListFetched);
+  EXPECT_EQ(update::completionCodeFor(u"/lib/b.dwg"), update::kStepBlockFetched);
+  EXPECT_EQ(update::completionCodeFor(u"/lib/B.XML"), update::kStepBlockFetched);
+}
+
+// --- Results on disk and the completion message -----------------------------------------------------
+
+TEST_F(FetchWorkerTest, ItemListReplacesTheOldOneAndReportsOneOne) {
+  base::files::writeWhole(folder.file(u"FileList.xml"), "old list");
+  server.answer(u"/t/t.xml", body("<root>new</root>"));
+  EXPECT_EQ(run(u"FileList.xml", u"/t/t.xml"), 1);
+  EXPECT_EQ(contentOf(u"FileList.xml"), "<root>new</root>");
+  EXPECT_FALSE(onDisk(u"FileList_.xml"));
+  expectCompletion(completions(), 1, update::kStepItemListFetched);
+  EXPECT_EQ(server.log().modes, std::vector<update::CacheMode>{update::CacheMode::FromServerOnly});
+}
+
+TEST_F(FetchWorkerTest, BlockArrivesAndReportsOneThree) {
+  server.answer(u"/t/b7.dwg", body("AC1018 block"));
+  EXPECT_EQ(run(u"01_门.dwg", u"/t/b7.dwg"), 1);
+  EXPECT_EQ(contentOf(u"01_门.dwg"), "AC1018 block");
+  EXPECT_FALSE(onDisk(u"01_门_.dwg"));
+  expectCompletion(completions(), 1, update::kStepBlockFetched);
+}
+
+TEST_F(FetchWorkerTest, NotFoundLeavesTheOldFileAndNoTemporary) {
+  base::files::writeWhole(folder.file(u"FileList.xml"), "old list");
+  base::files::writeWhole(folder.file(u"a.dwg"), "old block");
+  server.answer(u"/list.xml", status(404));
+  server.answer(u"/a.dwg", status(404));
+  EXPECT_EQ(run(u"FileList.xml", u"/list.xml"), 0);
+  EXPECT_EQ(run(u"a.dwg", u"/a.dwg"), 0);
+  EXPECT_EQ(contentOf(u"FileList.xml"), "old list");
+  EXPECT_EQ(contentOf(u"a.dwg"), "old block");
+  EXPECT_EQ(base::files::listFiles(folder.path()).size(), 2u);
+  std::vector<WindowMessage> done = completions();
+  ASSERT_EQ(done.size(), 2u);
+  EXPECT_EQ(done[0].wParam, 0u);
+  EXPECT_EQ(done[0].lParam, update::kStepItemListFetched);
+  EXPECT_EQ(done[1].wParam, 0u);
+  EXPECT_EQ(done[1].lParam, update::kStepBlockFetched);
+}
+
+TEST_F(FetchWorkerTest, BrokenTransfersNeverTouchTheLibraryFile) {
+  FakeAnswer noLength = body("complete but unannounced");
+  noLength.lengthMissing = true;
+  FakeAnswer shortBody = body("half");
+  shortBody.contentLength = 8;
+  FakeAnswer longBody = body("too long");
+  longBody.contentLength = 3;
+  FakeAnswer dropped = body(std::string(4000, 'd'));
+  dropped.breakAfter = 1024;
+  server.answer(u"/nolength.dwg", noLength);
+  server.answer(u"/short.dwg", shortBody);
+  server.answer(u"/long.dwg", longBody);
+  server.answer(u"/dropped.dwg", dropped);
+  base::files::writeWhole(folder.file(u"a.dwg"), "old block");
+  for (std::u16string path : {u"/nolength.dwg", u"/short.dwg", u"/long.dwg", u"/dropped.dwg"}) {
+    EXPECT_EQ(run(u"a.dwg", path), 0);
+    EXPECT_EQ(contentOf(u"a.dwg"), "old block");
+    EXPECT_FALSE(onDisk(u"a_.dwg"));
+  }
+}
+
+TEST_F(FetchWorkerTest, WholeButEmptyAnswerIsAFailure) {
+  base::files::writeWhole(folder.file(u"FileList.xml"), "old list");
+  server.answer(u"/empty.xml", body(""));
+  EXPECT_EQ(run(u"FileList.xml", u"/empty.xml"), 0);
+  EXPECT_EQ(contentOf(u"FileList.xml"), "old list");
+  EXPECT_FALSE(onDisk(u"FileList_.xml"));
+  expectCompletion(completions(), 0, update::kStepItemListFetched);
+}
+
+TEST_F(FetchWorkerTest, FailedReplacementKeepsTheOldTargetAndRemovesTheDownload) {
+  // A folder in the block's place cannot be replaced by a file.
+  std::u16string blocker = folder.file(u"a.dwg");
+  ASSERT_TRUE(base::files::createDirectory(blocker));
+  base::files::writeWhole(base::joinPath(blocker, u"inside"), "kept");
+  server.answer(u"/a.dwg", body("new block"));
+  EXPECT_EQ(run(u"a.dwg", u"/a.dwg"), 0);
+  EXPECT_TRUE(base::files::isDirectory(blocker));
+  EXPECT_FALSE(onDisk(u"a_.dwg"));
+  expectCompletion(completions(), 0, update::kStepBlockFetched);
+}
+
+TEST_F(FetchWorkerTest, FolderNamedLikeAnXmlFileMakesTheTemporaryUnreachable) {
+  ASSERT_TRUE(base::files::createDirectory(folder.file(u"lists.xml")));
+  server.answer(u"/b.dwg", body("block"));
+  EXPECT_EQ(run(u"lists.xml/b.dwg", u"/b.dwg"), 0);
+  EXPECT_FALSE(onDisk(u"lists.xml/b.dwg"));
+  expectCompletion(completions(), 0, update::kStepItemListFetched);
+}
+
+TEST_F(FetchWorkerTest, TargetWithoutAKnownExtensionIsRefusedUntouched) {
+  base::files::writeWhole(folder.file(u"notes.txt"), "mine");
+  server.answer(u"/notes.txt", body("theirs"));
+  EXPECT_EQ(run(u"notes.txt", u"/notes.txt"), 0);
+  EXPECT_EQ(contentOf(u"notes.txt"), "mine");
+  EXPECT_EQ(server.log().count("connect"), 0u);
+  expectCompletion(completions(), 0, update::kStepBlockFetched);
+}
+
+// --- Windows that are absent or go away ---------------------------------------------------------------
+
+TEST_F(FetchWorkerTest, WithoutAWindowTheFileIsReplacedAndNothingIsReported) {
+  base::files::writeWhole(folder.file(u"InkCasket.xml"), "old index");
+  server.answer(u"/InkCasket/InkCasket.xml", body("<root>fresh index</root>"));
+  EXPECT_EQ(run(u"InkCasket.xml", u"/InkCasket/InkCasket.xml", false), 1);
+  EXPECT_EQ(contentOf(u"InkCasket.xml"), "<root>fresh index</root>");
+  EXPECT_TRUE(window->messages().empty());
+  EXPECT_TRUE(clock->sleeps().empty());
+}
+
+TEST_F(FetchWorkerTest, WindowGoneBeforeTheStartGetsNothing) {
+  window->close();
+  server.answer(u"/a.dwg", body("block"));
+  EXPECT_EQ(run(u"a.dwg", u"/a.dwg"), 1);
+  EXPECT_TRUE(window->messages().empty());
+  EXPECT_TRUE(clock->sleeps().empty());
+}
+
+TEST_F(FetchWorkerTest, WindowClosedDuringTheDownloadStillGetsTheFileStored) {
+  FakeAnswer slow = body(std::string(4096, 's'));
+  slow.msPerRead = 200;
+  server.answer(u"/a.dwg", slow);
+  window->closeAfter(1);
+  EXPECT_EQ(run(u"a.dwg", u"/a.dwg"), 1);
+  EXPECT_EQ(contentOf(u"a.dwg"), std::string(4096, 's'));
+  std::vector<WindowMessage> seen = window->messages();
+  ASSERT_EQ(seen.size(), 1u);
+  EXPECT_EQ(seen[0].lParam, update::kProgressBase);
+}
+
+TEST_F(FetchWorkerTest, ProgressAndCompletionArriveInOrder) {
+  server.answer(u"/a.dwg", body("small"));
+  EXPECT_EQ(run(u"a.dwg", u"/a.dwg"), 1);
+  std::vector<WindowMessage> seen = window->messages();
+  ASSERT_EQ(seen.size(), 4u);  // the three quick-finish steps, then the completion
+  EXPECT_EQ(seen[2].wParam, 100u);
+  EXPECT_EQ(seen[3].lParam, update::kStepBlockFetched);
+}
+
+// --- On a thread of its own ---------------------------------------------------------------------------
+
+void waitForWorkersToEnd() {
+  for (int i = 0; i < 3000 && update::fetchWorkersRunning() > 0; ++i)
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+}
+
+TEST_F(FetchWorkerTest, StartedWorkerKeepsItsOwnCopyOfTheOrder) {
+  server.answer(u"/b/7.dwg", body("seven"));
+  update::FetchOrder order{u"http://127.0.0.1/b/7.dwg", folder.file(u"Seven.dwg"), window};
+  update::startFetchWorker(order, services());
+  order.url = u"http://127.0.0.1/elsewhere.dwg";
+  order.localPath = folder.file(u"Other.dwg");
+  order.window.reset();
+  ASSERT_TRUE(window->waitForPost());
+  waitForWorkersToEnd();
+  EXPECT_EQ(update::fetchWorkersRunning(), 0u);
+  EXPECT_EQ(contentOf(u"Seven.dwg"), "seven");
+  EXPECT_FALSE(onDisk(u"Other.dwg"));
+  expectCompletion(completions(), 1, update::kStepBlockFetched);
+}
+
+TEST_F(FetchWorkerTest, StartedWorkerWithoutWindowRefreshesSilently) {
+  server.answer(u"/InkCasket/InkCasket.xml", body("<root/>"));
+  update::startFetchWorker({u"http://127.0.0.1/InkCasket/InkCasket.xml", folder.file(u"InkCasket.xml"), nullptr},
+                           services());
+  waitForWorkersToEnd();
+  EXPECT_EQ(update::fetchWorkersRunning(), 0u);
+  EXPECT_EQ(contentOf(u"InkCasket.xml"), "<root/>");
+  EXPECT_FALSE(onDisk(u"InkCasket_.xml"));
+}
+
+}  // namespace
