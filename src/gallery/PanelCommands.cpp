@@ -1,0 +1,31 @@
+// Filling and clearing the details panel, and the two buttons that open web pages.
+#include "gallery/GalleryModel.h"
+#include "gallery/Links.h"
+
+namespace gallery {
+
+void GalleryModel::showBlockDetails(int64_t position) {
+  if (position < 0 || static_cast<uint64_t>(position) >= shown_.size()) return;
+  details_.showBlock(shown_[static_cast<size_t>(position)]);
+  view_.repaintDetails();
+}
+
+void GalleryModel::showUserBlockDetails(int64_t position) {
+  if (position < 0 || static_cast<uint64_t>(position) >= shownUserPaths_.size()) return;
+  details_.showUserBlock(shownUserPaths_[static_cast<size_t>(position)]);
+  view_.repaintDetails();
+}
+
+void GalleryModel::clearDetails() {
+  details_.clear();
+  view_.repaintDetails();
+}
+
+void GalleryModel::moreInfoButton() {
+  const std::u16string& link = details_.text(DetailsPanel::Link);
+  if (isWebLink(link)) view_.openLink(link);
+}
+
+void GalleryModel::helpButton() { view_.openLink(helpPageUrl(place_.libraryBaseUrl)); }
+
+}  // namespace gallery
