@@ -3,6 +3,8 @@
 #include <iconv.h>
 
 #include <cerrno>
+#include <cstdint>
+#include <cstring>
 
 #include "base/CodePageNames.h"
 #include "base/Text.h"
@@ -61,6 +63,62 @@ private:
   iconv_t cd_;
 };
 
+// One UTF-8 sequence at i, as fromUtf8 reads it: a bad byte becomes U+FFFD on its own.
+inline size_t decodeOne(const uint8_t* b, size_t i, size_t n, char32_t& c) {
+  uint8_t lead = b[i];
+  size_t extra = lead >= 0xF0 && lead <= 0xF4 ? 3 : lead >= 0xE0 && lead < 0xF0 ? 2 : lead >= 0xC2 && lead < 0xE0 ? 1 : 0;
+  c = 0xFFFD;
+  if (extra == 0 || i + extra >= n) return 1;
+  char32_t v = extra == 3 ? lead & 0x07 : extra == 2 ? lead & 0x0F : lead & 0x1F;
+  for (size_t k = 1; k <= extra; ++k) {
+    if ((b[i + k] & 0xC0) != 0x80) return 1;
+    v = (v << 6) | (b[i + k] & 0x3F);
+  }
+  bool overlong = (extra == 2 && v < 0x800) || (extra == 3 && v < 0x10000);
+  if (overlong || v > 0x10FFFF || (v >= 0xD800 && v <= 0xDFFF)) return 1;
+  c = v;
+  return extra + 1;
+}
+
+// Walks UTF-8 once to count UTF-16 units (out null) or to write them; ASCII goes eight at a time.
+size_t utf8ToUnits(std::string_view bytes, char16_t* out) {
+  const auto* b = reinterpret_cast<const uint8_t*>(bytes.data());
+  const size_t n = bytes.size();
+  size_t i = 0, units = 0;
+  while (i < n) {
+    if (i + 8 <= n) {
+      uint64_t v;
+      std::memcpy(&v, b + i, 8);
+      if (!(v & 0x8080808080808080ull)) {
+        if (out)
+          for (size_t k = 0; k < 8; ++k) out[units + k] = char16_t(b[i + k]);
+        units += 8;
+        i += 8;
+        continue;
+      }
+    }
+    if (b[i] < 0x80) {
+      if (out) out[units] = char16_t(b[i]);
+      ++units;
+      ++i;
+      continue;
+    }
+    char32_t c;
+    i += decodeOne(b, i, n, c);
+    if (c >= 0x10000) {
+      if (out) {
+        out[units] = char16_t(0xD800 | ((c - 0x10000) >> 10));
+        out[units + 1] = char16_t(0xDC00 | (c & 0x3FF));
+      }
+      units += 2;
+    } else {
+      if (out) out[units] = char16_t(c);
+      ++units;
+    }
+  }
+  return units;
+}
+
 const char* nameOf(unsigned codePage) {
   if (codePage == 0) codePage = ansiCodePage();
   return iconvName(codePage);
@@ -75,7 +133,9 @@ bool isSupported(unsigned codePage) { return nameOf(codePage) != nullptr; }
 bool toWide(unsigned codePage, std::string_view bytes, std::u16string& text) {
   if (codePage == 0) codePage = ansiCodePage();
   if (codePage == kUtf8) {
-    text = fromUtf8(bytes);
+    // Counted first so the text is allocated once at its exact size.
+    text.resize(utf8ToUnits(bytes, nullptr));
+    utf8ToUnits(bytes, text.data());
     return true;
   }
   const char* name = nameOf(codePage);
