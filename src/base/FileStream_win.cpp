@@ -40,7 +40,7 @@ std::optional<uint64_t> ReadStream::size() {
 
 bool ReadStream::seek(uint64_t offset) {
   if (!file_) return false;
-  if (_fseeki64(stream(file_), __int64(offset), SEEK_SET) == 0) return true;
+  if (_fseeki64(stream(file_), static_cast<__int64>(offset), SEEK_SET) == 0) return true;
   fail();
   return false;
 }
