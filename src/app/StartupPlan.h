@@ -11,9 +11,6 @@
 namespace app {
 
 inline constexpr char16_t kInstanceEventName[] = u"KVRBLOCKERY20110719";
-// The title of an ARX-hosted gallery, the one a second start looks for.
-inline constexpr char16_t kHostedTitle[] = u"墨 匣";
-inline constexpr char16_t kStandAloneTitle[] = u"墨匣";
 
 // One gallery command message for the running gallery: code in lParam, argument in wParam.
 struct ForwardedCommand {
