@@ -29,13 +29,6 @@ TEST(RegisterDwgFiles, WritesTheFiveDefaultValuesInOrder) {
   EXPECT_EQ(registry.keyCount(), 6u);  // the five keys and Shell\Open between them
 }
 
-TEST(RegisterDwgFiles, DescriptionIsStoredAsGbkBytes) {
-  MemoryRegistry registry;
-  registerDwgFiles(registry, "C:\\");
-  const std::string gbk = {'D', 'W', 'G', '\xCD', '\xBC', '\xD6', '\xBD'};
-  EXPECT_EQ(registry.defaultOf(RegistryRoot::ClassesRoot, "dwgFile"), gbk);
-}
-
 TEST(RegisterDwgFiles, FolderWithBlanksAndChineseIsQuotedWhole) {
   MemoryRegistry registry;
   const std::string folder = "D:\\Program Files\\\xB5\xD8\xD0\xCE \xB9\xA4\xBE\xDF\\";  // 地形 工具
@@ -58,15 +51,6 @@ TEST(RegisterDwgFiles, FolderTooLongForTheCommandWritesNothing) {
   MemoryRegistry far;
   registerDwgFiles(far, std::string(400, 'f'));
   EXPECT_EQ(far.keyCount(), 0u);
-}
-
-TEST(RegisterDwgFiles, RewritesAnEarlierAssociation) {
-  MemoryRegistry registry;
-  registry.writeDefault(RegistryRoot::ClassesRoot, ".dwg", "OtherCad.Drawing");
-  registry.writeDefault(RegistryRoot::ClassesRoot, kCommandKey, "0");
-  registerDwgFiles(registry, "E:\\T\\");
-  EXPECT_EQ(registry.defaultOf(RegistryRoot::ClassesRoot, ".DWG"), "dwgFile");
-  EXPECT_EQ(registry.defaultOf(RegistryRoot::ClassesRoot, kCommandKey), "\"E:\\T\\Terrafold.exe\" \"%1\"");
 }
 
 TEST(SwitchOffDwgFiles, SetsAnExistingCommandToZeroAndTouchesNothingElse) {
