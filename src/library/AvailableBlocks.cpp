@@ -1,5 +1,6 @@
 #include "library/AvailableBlocks.h"
 
+#include "base/FolderNames.h"
 #include "base/Files.h"
 #include "base/Path.h"
 #include "library/Layout.h"
@@ -14,8 +15,14 @@ BlockList loadAvailableBlocks(const CategoryTable& table) {
     // A missing list reads as an empty text, so it is not looked for first.
     listed.clear();
     parseItemList(base::joinPath(row.folder, kItemListFile), row, listed);
-    for (BlockRecord& block : listed)
-      if (base::files::exists(blockDwgPath(block))) available.push_back(std::move(block));
+    if (listed.empty()) continue;
+    // Listed names are plain file names (the item scan refuses any other), so every block's DWG
+    // file lies directly in the row's folder.
+    const base::FolderNames present(row.folder);
+    for (BlockRecord& block : listed) {
+      bool onDisk = present.listed() ? present.contains(block.name + u".dwg") : base::files::exists(blockDwgPath(block));
+      if (onDisk) available.push_back(std::move(block));
+    }
   }
   return available;
 }

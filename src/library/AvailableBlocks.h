@@ -7,7 +7,8 @@
 namespace library {
 
 // Reads the FileList.xml of every row of level 2 or more. A row without a list contributes nothing;
-// a listed block whose DWG file is missing is left out. One existence query per listed block.
+// a listed block whose DWG file is missing is left out. The files of a category are looked for in
+// one listing of its folder rather than one query per block.
 BlockList loadAvailableBlocks(const CategoryTable& table);
 
 }  // namespace library
