@@ -1,0 +1,34 @@
+// The stand-in host's own window. It writes its handle as "window N" first, then one line per
+// hand-off message (1032 from an ARX gallery, 1128 from a Draftwell one) with both arguments and
+// the title the window has at that moment (where the gallery put the block's path). Gallery
+// command messages (1124) it gets are logged too, for when it stands in for a running gallery.
+// It can start the gallery itself, and ends that child when it is closed.
+#pragma once
+#include <cstdio>
+#include <string>
+
+#include "win/KernelHandle.h"
+#include "win/Window.h"
+
+namespace standin {
+
+class HostWindow : public win::Window {
+public:
+  explicit HostWindow(std::FILE* log) : log_(log) {}
+  bool open(const std::u16string& title);
+  // "%w" in the tokens becomes this window's number.
+  bool startProgram(const std::u16string& program, std::u16string tokens);
+
+protected:
+  bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+  bool OnClose() override;
+  void OnDestroy() override;
+
+private:
+  void endChild();
+
+  std::FILE* log_;
+  win::KernelHandle child_;
+};
+
+}  // namespace standin

@@ -1,0 +1,150 @@
+#include "Probes.h"
+
+#include <windows.h>
+
+#include <cwchar>
+
+#include "Output.h"
+#include "base/WinText.h"
+
+namespace standin {
+
+namespace {
+
+using Arguments = std::vector<std::u16string>;
+
+uint64_t numberOf(const std::u16string& text) {
+  return std::wcstoull(base::wide(text), nullptr, 0);
+}
+
+HWND windowOf(const std::u16string& text) {
+  return reinterpret_cast<HWND>(static_cast<uintptr_t>(numberOf(text)));
+}
+
+void say(const std::u16string& line) { writeLine(stdout, line); }
+
+// find TITLE: the first top-level window with exactly this title, its state and place.
+int find(const Arguments& a) {
+  HWND window = FindWindowW(nullptr, base::wide(a[1]));
+  if (!window) {
+    say(u"window=0");
+    return 1;
+  }
+  RECT r{};
+  GetWindowRect(window, &r);
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  bool topmost = (GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+  bool caption = (GetWindowLongPtrW(window, GWL_STYLE) & WS_CAPTION) == WS_CAPTION;
+  say(u"window=" + number(uint32_t(reinterpret_cast<uintptr_t>(window))) + u" pid=" + number(process) +
+      u" visible=" + number(IsWindowVisible(window) ? 1 : 0) + u" topmost=" + number(topmost) +
+      u" caption=" + number(caption) + u" left=" + base::decimal(r.left) + u" top=" + base::decimal(r.top) +
+      u" width=" + base::decimal(r.right - r.left) + u" height=" + base::decimal(r.bottom - r.top));
+  return 0;
+}
+
+struct Census {
+  const wchar_t* title;
+  int all = 0;
+  int visible = 0;
+};
+
+BOOL CALLBACK countOne(HWND window, LPARAM data) {
+  auto& census = *reinterpret_cast<Census*>(data);
+  wchar_t text[256] = L"";
+  GetWindowTextW(window, text, 256);
+  if (std::wcscmp(text, census.title) != 0) return TRUE;
+  ++census.all;
+  if (IsWindowVisible(window)) ++census.visible;
+  return TRUE;
+}
+
+// count TITLE: how many top-level windows carry exactly this title, and how many are visible.
+int count(const Arguments& a) {
+  Census census{base::wide(a[1])};
+  EnumWindows(countOne, reinterpret_cast<LPARAM>(&census));
+  say(u"all=" + number(census.all) + u" visible=" + number(census.visible));
+  return 0;
+}
+
+// event NAME: whether a named event exists now.
+int event(const Arguments& a) {
+  HANDLE found = OpenEventW(SYNCHRONIZE, FALSE, base::wide(a[1]));
+  say(found ? u"exists" : u"absent");
+  if (found) CloseHandle(found);
+  return 0;
+}
+
+// command WINDOW CODE [ARGUMENT]: the gallery command message 1124, sent (and answered).
+int command(const Arguments& a) {
+  WPARAM argument = a.size() > 3 ? WPARAM(numberOf(a[3])) : 0;
+  DWORD_PTR answer = 0;
+  LRESULT ok = SendMessageTimeoutW(windowOf(a[1]), WM_USER + 100, argument, LPARAM(numberOf(a[2])),
+                                   SMTO_ABORTIFHUNG, 5000, &answer);
+  say(ok ? u"answer=" + number(answer) : u"no-answer");
+  return ok ? 0 : 1;
+}
+
+// key WINDOW VK: a key press posted as the keyboard would deliver it (down, then up).
+int key(const Arguments& a) {
+  HWND window = windowOf(a[1]);
+  WPARAM vk = WPARAM(numberOf(a[2]));
+  bool ok = PostMessageW(window, WM_KEYDOWN, vk, 1) && PostMessageW(window, WM_KEYUP, vk, 0xC0000001);
+  say(ok ? u"posted" : u"failed");
+  return ok ? 0 : 1;
+}
+
+// close WINDOW: the window system's close request.
+int close(const Arguments& a) {
+  bool ok = PostMessageW(windowOf(a[1]), WM_CLOSE, 0, 0);
+  say(ok ? u"posted" : u"failed");
+  return ok ? 0 : 1;
+}
+
+// title WINDOW: the window's title now.
+int title(const Arguments& a) {
+  wchar_t text[1024] = L"";
+  GetWindowTextW(windowOf(a[1]), text, 1024);
+  say(base::fromWide(text));
+  return 0;
+}
+
+// kill PID: ends a process the scenario started, by its Windows process id.
+int kill(const Arguments& a) {
+  HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, DWORD(numberOf(a[1])));
+  if (!process) {
+    say(u"absent");
+    return 1;
+  }
+  TerminateProcess(process, 1);
+  WaitForSingleObject(process, 5000);
+  CloseHandle(process);
+  say(u"killed");
+  return 0;
+}
+
+struct Probe {
+  const char16_t* name;
+  size_t arguments;
+  int (*run)(const Arguments&);
+};
+
+const Probe kProbes[] = {
+    {u"find", 1, find},   {u"count", 1, count}, {u"event", 1, event}, {u"command", 2, command},
+    {u"key", 2, key},     {u"close", 1, close}, {u"title", 1, title}, {u"kill", 1, kill},
+};
+
+}  // namespace
+
+int runProbe(const Arguments& arguments) {
+  for (const Probe& probe : kProbes) {
+    if (arguments.empty() || arguments[0] != probe.name) continue;
+    if (arguments.size() < probe.arguments + 1) break;
+    return probe.run(arguments);
+  }
+  say(u"usage: standin-host host LOG [TITLE [PROGRAM TOKENS]] | find TITLE | count TITLE | event NAME |"
+      u" command WINDOW CODE [ARG] | key WINDOW VK | close WINDOW | title WINDOW | kill PID");
+  return 2;
+}
+
+}  // namespace standin
