@@ -1,0 +1,209 @@
+#!/usr/bin/env python3
+"""A small HTTP update server for Blockery's tests and for trying the gallery out.
+
+It serves one folder (the sample library's server layout: /InkCasket/InkCasket.xml, the item lists
+and the DWG files) on 127.0.0.1 only, and can break its answers on purpose, for every path or for
+the paths that match a pattern:
+
+  404        status 404 with a short page
+  no-length  the whole file, but no Content-Length header
+  short      Content-Length of the whole file, then only its first half, then a clean close
+  long       Content-Length of the whole file, the file, then 256 bytes more
+  drop       Content-Length of the whole file, its first half, then a reset of the connection
+  slow       nothing at all for --slow-seconds, then the normal answer
+
+A refused connection needs no mode: use a port nobody listens on.
+
+When it is ready it prints the port it listens on (one line, the number alone); --port 0 picks a free
+one. It stops by itself after --lifetime seconds, on SIGTERM or SIGINT.
+
+Faults can also be changed while it runs, from the same address:
+  GET /__fault?mode=short&path=/InkCasket/*.dwg   add a rule (path is a glob; none means every path)
+  GET /__fault?clear=1                            remove every rule
+  GET /__requests                                 one line per request served: path, mode, status
+"""
+
+import argparse
+import fnmatch
+import http.server
+import os
+import posixpath
+import signal
+import socket
+import struct
+import sys
+import threading
+import urllib.parse
+
+LOOPBACK = "127.0.0.1"
+MODES = ("404", "no-length", "short", "long", "drop", "slow")
+
+
+class FaultRules:
+    """Which paths answer with which fault; the first matching rule wins."""
+
+    def __init__(self, rules):
+        self._lock = threading.Lock()
+        self._rules = list(rules)
+
+    def add(self, mode, pattern):
+        with self._lock:
+            self._rules.append((mode, pattern))
+
+    def clear(self):
+        with self._lock:
+            self._rules.clear()
+
+    def mode_for(self, path):
+        with self._lock:
+            for mode, pattern in self._rules:
+                if pattern is None or fnmatch.fnmatchcase(path, pattern):
+                    return mode
+        return None
+
+
+def parse_fault(text):
+    mode, _, pattern = text.partition("=")
+    if mode not in MODES:
+        raise argparse.ArgumentTypeError("unknown fault mode %r (one of %s)" % (mode, ", ".join(MODES)))
+    return mode, (pattern or None)
+
+
+class Handler(http.server.BaseHTTPRequestHandler):
+    server_version = "BlockeryTestServer/1"
+    protocol_version = "HTTP/1.0"
+
+    def log_message(self, format, *args):
+        pass
+
+    def do_GET(self):
+        url = urllib.parse.urlsplit(self.path)
+        path = urllib.parse.unquote(url.path, encoding="utf-8", errors="replace")
+        if path == "/__fault":
+            return self._control(urllib.parse.parse_qs(url.query))
+        if path == "/__requests":
+            with self.server.journal_lock:
+                text = "".join(self.server.journal)
+            return self._answer(200, text.encode("utf-8"), "text/plain; charset=utf-8")
+        mode = self.server.faults.mode_for(path)
+        if mode == "slow":
+            if self.server.stopping.wait(self.server.slow_seconds):
+                return
+            mode = None
+        body = self._file_body(path)
+        if body is None or mode == "404":
+            self._note(path, mode, 404)
+            return self._answer(404, b"<html><body>not found</body></html>", "text/html")
+        self._note(path, mode, 200)
+        self._send_faulty(body, mode)
+
+    def _control(self, query):
+        if "clear" in query:
+            self.server.faults.clear()
+        mode = query.get("mode", [None])[0]
+        if mode is not None:
+            if mode not in MODES:
+                return self._answer(400, b"unknown mode\n", "text/plain")
+            self.server.faults.add(mode, query.get("path", [None])[0])
+        self._answer(200, b"ok\n", "text/plain")
+
+    def _file_body(self, path):
+        """The bytes of the file at path below the served folder, or None."""
+        clean = posixpath.normpath(path)
+        if not clean.startswith("/") or "\0" in clean:
+            return None
+        parts = [p for p in clean.split("/") if p]
+        if any(p in (".", "..") for p in parts):
+            return None
+        local = os.path.join(self.server.root, *parts)
+        if not os.path.isfile(local):
+            return None
+        with open(local, "rb") as f:
+            return f.read()
+
+    def _note(self, path, mode, status):
+        with self.server.journal_lock:
+            self.server.journal.append("%s\t%s\t%d\n" % (path, mode or "plain", status))
+
+    def _answer(self, status, body, content_type):
+        self.send_response(status)
+        self.send_header("Content-Type", content_type)
+        self.send_header("Content-Length", str(len(body)))
+        self.end_headers()
+        self.wfile.write(body)
+
+    def _send_faulty(self, body, mode):
+        self.send_response(200)
+        self.send_header("Content-Type", "application/octet-stream")
+        if mode != "no-length":
+            self.send_header("Content-Length", str(len(body)))
+        self.end_headers()
+        if mode in ("short", "drop"):
+            self.wfile.write(body[: len(body) // 2])
+            self.wfile.flush()
+            if mode == "drop":
+                self._reset_connection()
+            return
+        self.wfile.write(body)
+        if mode == "long":
+            self.wfile.write(b"\0" * 256)
+
+    def _reset_connection(self):
+        # A zero linger time makes close() send a reset instead of an orderly end.
+        self.connection.setsockopt(socket.SOL_SOCKET, socket.SO_LINGER, struct.pack("ii", 1, 0))
+        self.close_connection = True
+        self.connection.close()
+
+
+class TestServer(http.server.ThreadingHTTPServer):
+    daemon_threads = True
+    allow_reuse_address = True
+
+    def __init__(self, root, port, faults, slow_seconds):
+        super().__init__((LOOPBACK, port), Handler)
+        self.root = os.path.abspath(root)
+        self.faults = faults
+        self.slow_seconds = slow_seconds
+        self.stopping = threading.Event()
+        self.journal = []
+        self.journal_lock = threading.Lock()
+
+    def handle_error(self, request, client_address):
+        pass  # a client that hangs up early is part of the tests
+
+    def stop(self):
+        self.stopping.set()
+        threading.Thread(target=self.shutdown, daemon=True).start()
+
+
+def main(argv):
+    parser = argparse.ArgumentParser(description="Blockery's local HTTP update server (127.0.0.1 only).")
+    parser.add_argument("--root", required=True, help="folder to serve (the server layout of a library)")
+    parser.add_argument("--port", type=int, default=0, help="port to listen on; 0 picks a free one")
+    parser.add_argument("--lifetime", type=float, default=600.0, help="seconds until it stops by itself")
+    parser.add_argument("--fault", type=parse_fault, action="append", default=[],
+                        metavar="MODE[=GLOB]", help="break answers: " + ", ".join(MODES))
+    parser.add_argument("--slow-seconds", type=float, default=40.0, help="how long 'slow' stays silent")
+    args = parser.parse_args(argv)
+    if not os.path.isdir(args.root):
+        parser.error("no such folder: %s" % args.root)
+    if not 0 < args.lifetime <= 24 * 3600:
+        parser.error("--lifetime must be above 0 and at most a day")
+
+    server = TestServer(args.root, args.port, FaultRules(args.fault), args.slow_seconds)
+    timer = threading.Timer(args.lifetime, server.stop)
+    timer.daemon = True
+    timer.start()
+    for sig in (signal.SIGTERM, signal.SIGINT):
+        signal.signal(sig, lambda *_: server.stop())
+    print(server.server_address[1], flush=True)
+    try:
+        server.serve_forever(poll_interval=0.2)
+    finally:
+        timer.cancel()
+        server.server_close()
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv[1:]))
