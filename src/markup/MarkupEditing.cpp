@@ -67,7 +67,9 @@ bool MarkupDocument::insertElement(std::u16string_view name, std::u16string_view
   uint32_t after = asChild ? child_ : current_;
   uint32_t at;
   if (after != 0) {
+    // After an element and the line break that follows it, so added lines stay in order.
     at = index_[after].start + index_[after].length;
+    if (std::u16string_view(text_).substr(at, 2) == u"\r\n") at += 2;
   } else {
     at = contentEnd(parent);
     uint32_t first = index_[parent].firstChild;
