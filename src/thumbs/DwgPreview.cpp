@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <functional>
-#include <vector>
+#include <memory>
 
 #include "base/ReadOnlyFile.h"
 #include "thumbs/Bytes.h"
@@ -37,59 +37,82 @@ PreviewReading without(std::string why) {
 }
 
 // Copies from the head when the range lies inside it; reads the file otherwise.
-size_t readRange(const ReadAt& read, const std::vector<uint8_t>& head, uint64_t offset, uint8_t* into, size_t count) {
-  if (offset + count <= head.size()) {
-    std::memcpy(into, head.data() + offset, count);
+struct Head {
+  uint8_t bytes[kHeadBytes];
+  size_t size = 0;
+};
+
+size_t readRange(const ReadAt& read, const Head& head, uint64_t offset, uint8_t* into, size_t count) {
+  if (offset + count <= head.size) {
+    std::memcpy(into, head.bytes + offset, count);
     return count;
   }
   return read(offset, into, count);
 }
 
-std::optional<Entry> chooseEntry(const uint8_t* entries, size_t count) {
+// Entries are taken in file order as far as the file holds them: the first DIB wins at once; a
+// PNG counts only once the whole directory was seen without a DIB.
+struct Choice {
+  std::optional<Entry> entry;
+  bool directoryCut = false;
+};
+
+Choice chooseEntry(const uint8_t* entries, size_t count, size_t available) {
+  Choice choice;
   std::optional<Entry> png;
   for (size_t i = 0; i < count; ++i) {
+    if (i >= available) {
+      choice.directoryCut = true;
+      return choice;
+    }
     const uint8_t* e = entries + i * kEntryBytes;
     Entry entry{e[0], le32(e + 1), le32(e + 5)};
-    if (entry.type == kDibEntry) return entry;
+    if (entry.type == kDibEntry) {
+      choice.entry = entry;
+      return choice;
+    }
     if (entry.type == kPngEntry && !png) png = entry;
   }
-  return png;
+  choice.entry = png;
+  return choice;
 }
 
-PreviewReading decodeEntry(const Entry& entry, const std::vector<uint8_t>& data) {
+PreviewReading decodeEntry(const Entry& entry, const uint8_t* data) {
   PreviewReading reading;
   reading.entryType = entry.type;
-  reading.image = entry.type == kDibEntry ? decodeDib(data.data(), data.size(), reading.failure)
-                                          : decodePng(data.data(), data.size(), reading.failure);
+  reading.image = entry.type == kDibEntry ? decodeDib(data, entry.size, reading.failure)
+                                          : decodePng(data, entry.size, reading.failure);
   return reading;
 }
 
 PreviewReading readPreview(uint64_t fileSize, const ReadAt& read) {
-  std::vector<uint8_t> head(size_t(std::min<uint64_t>(fileSize, kHeadBytes)));
-  head.resize(read(0, head.data(), head.size()));
-  if (head.size() < 17) return without("file shorter than the preview offset");
-  uint64_t areaAt = le32(head.data() + 13);
+  Head head;
+  head.size = read(0, head.bytes, size_t(std::min<uint64_t>(fileSize, kHeadBytes)));
+  if (head.size < 17) return without("file shorter than the preview offset");
+  uint64_t areaAt = le32(head.bytes + 13);
   uint8_t directory[kLongestDirectory];
   size_t got = readRange(read, head, areaAt, directory, std::min<uint64_t>(kLongestDirectory, fileSize - std::min(fileSize, areaAt)));
   if (got < kAreaHead) return without("preview area beyond the end of the file");
   if (std::memcmp(directory, kPreviewSentinel, sizeof kPreviewSentinel) != 0) return without("no preview start sentinel");
   size_t count = directory[20];
   if (count == 0) return without("preview directory is empty");
-  if (kAreaHead + count * kEntryBytes > got) return without("preview directory beyond the end of the file");
-  std::optional<Entry> entry = chooseEntry(directory + kAreaHead, count);
-  if (!entry) return without("no type-2 or type-6 entry");
+  Choice choice = chooseEntry(directory + kAreaHead, count, (got - kAreaHead) / kEntryBytes);
+  if (choice.directoryCut) return without("preview directory beyond the end of the file");
+  if (!choice.entry) return without("no type-2 or type-6 entry");
+  const std::optional<Entry>& entry = choice.entry;
   if (entry->size == 0 || uint64_t(entry->offset) + entry->size > fileSize || entry->size > kLongestPicture) {
     PreviewReading reading = without("picture data beyond the end of the file");
     reading.entryType = entry->type;
     return reading;
   }
-  std::vector<uint8_t> data(entry->size);
-  if (readRange(read, head, entry->offset, data.data(), data.size()) != data.size()) {
+  // Not zeroed first: every byte is read from the file.
+  std::unique_ptr<uint8_t[]> data(new uint8_t[entry->size]);
+  if (readRange(read, head, entry->offset, data.get(), entry->size) != entry->size) {
     PreviewReading reading = without("picture data could not be read");
     reading.entryType = entry->type;
     return reading;
   }
-  return decodeEntry(*entry, data);
+  return decodeEntry(*entry, data.get());
 }
 
 }  // namespace

@@ -38,12 +38,12 @@ public:
   }
 
 private:
-  static constexpr size_t kSlots = 4096;
+  static constexpr size_t kSlots = 1024;
   struct Slot {
     uint32_t colour;
     uint32_t count;
   };
-  static size_t hash(uint32_t colour) { return (colour * 2654435761u) >> 20; }
+  static size_t hash(uint32_t colour) { return (colour * 2654435761u) >> 22; }
   std::array<Slot, kSlots> slots_{};
   size_t used_ = 0;
 };

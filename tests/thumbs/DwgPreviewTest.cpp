@@ -160,9 +160,16 @@ TEST(DwgPreviewTruncation, OffsetsBeyondTheFile) {
   std::string farData = file;
   farData[kAreaAt + 21 + 1 + 3] = '\x7F';  // top byte of the picture's offset
   EXPECT_FALSE(readBytes(farData).image);
-  std::string manyEntries = file;
-  manyEntries[kCountAt] = '\xFF';  // 255 entries do not fit the file
-  EXPECT_FALSE(readBytes(manyEntries).image);
+}
+
+TEST(DwgPreviewTruncation, ADirectoryLongerThanTheFileIsReadUpToItsDib) {
+  std::string withDib = dwgFile({{1, "hdr"}, {kDibEntry, dib(patterned(3, 3), 8)}});
+  withDib[kCountAt] = '\xFF';  // 255 entries cannot fit the file, but the DIB comes second
+  EXPECT_TRUE(readBytes(withDib).image);
+  std::string withPng = dwgFile({{kPngEntry, png(patterned(3, 3))}});
+  ASSERT_TRUE(readBytes(withPng).image);
+  withPng[kCountAt] = '\xFF';  // a DIB might have followed in the missing part
+  EXPECT_FALSE(readBytes(withPng).image);
 }
 
 TEST(DwgPreviewFiles, MissingAndEmptyFilesHaveNoPreview) {
