@@ -21,7 +21,7 @@ public:
 
   // Takes over a button of a dialog template and makes it owner-drawn.
   bool attach(HWND button);
-  // Creates the button as a child window, owner-drawn from the start.
+  // Creates the button as a child window, owner-drawn from its creation on.
   bool createIn(HWND parent, int id, const std::u16string& caption, const RECT& rect);
 
   // One frame of the strip: width / 5 by the strip's height (0 x 0 without a picture).
@@ -35,7 +35,6 @@ public:
   bool m_bHover = false;
 
 protected:
-  bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
   bool DrawItem(const DRAWITEMSTRUCT& item) override;
   bool OnMouseMove(UINT keys, POINT point) override;
   bool OnMouseLeave() override;

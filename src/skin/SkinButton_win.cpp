@@ -48,11 +48,6 @@ void CSkinButton::place(int x, int y, SIZE size) {
   setPosition(nullptr, x, y, size.cx, size.cy, SWP_NOZORDER | SWP_SHOWWINDOW);
 }
 
-bool CSkinButton::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-  if (message == WM_CREATE) makeOwnerDrawn();
-  return false;
-}
-
 bool CSkinButton::DrawItem(const DRAWITEMSTRUCT& item) {
   const RECT client = clientRect();
   const ButtonState state{(item.itemState & ODS_DISABLED) != 0, (item.itemState & ODS_SELECTED) != 0, m_bHover};
