@@ -1,0 +1,3 @@
+if(WIN32)
+  target_link_libraries(blk_update PUBLIC wininet)
+endif()

@@ -1,0 +1,158 @@
+// Downloads against the local test server in each of its fault modes, through the real worker.
+#include <gtest/gtest.h>
+
+#include <netinet/in.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/socket.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+#include "FakeClock.h"
+#include "SocketHttpSource.h"
+#include "base/Files.h"
+#include "base/Path.h"
+#include "base/Text.h"
+#include "support/TempFolder.h"
+#include "update/FetchWorker.h"
+
+extern char** environ;
+
+namespace {
+
+using namespace update_tests;
+
+std::string serverScript() {
+  const char* source = std::getenv("BLOCKERY_SOURCE");
+  std::string root = source ? source : std::string(__FILE__).substr(0, std::string(__FILE__).rfind("/tests/"));
+  return root + "/tests/server/blockery_test_server.py";
+}
+
+// The python server, started for the suite and ended by its own pid.
+class ServerProcess {
+public:
+  explicit ServerProcess(const std::string& folder) {
+    int out[2];
+    if (::pipe(out) != 0) return;
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, out[1], 1);
+    posix_spawn_file_actions_addclose(&actions, out[0]);
+    std::string script = serverScript();
+    const char* argv[] = {"python3", script.c_str(), "--root", folder.c_str(), "--lifetime", "600",
+                          "--slow-seconds", "60", nullptr};
+    if (posix_spawnp(&pid_, "python3", &actions, nullptr, const_cast<char**>(argv), environ) != 0) pid_ = 0;
+    posix_spawn_file_actions_destroy(&actions);
+    ::close(out[1]);
+    FILE* lines = ::fdopen(out[0], "r");
+    char line[32] = {};
+    if (pid_ && lines && std::fgets(line, sizeof line, lines)) port_ = uint16_t(std::atoi(line));
+    if (lines) std::fclose(lines);
+  }
+  ~ServerProcess() {
+    if (pid_ <= 0) return;
+    ::kill(pid_, SIGTERM);
+    int status;
+    ::waitpid(pid_, &status, 0);
+  }
+  uint16_t port() const { return port_; }
+
+private:
+  pid_t pid_ = 0;
+  uint16_t port_ = 0;
+};
+
+// A port on 127.0.0.1 that nobody listens on.
+uint16_t refusedPort() {
+  int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+  sockaddr_in a{};
+  a.sin_family = AF_INET;
+  a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  socklen_t size = sizeof a;
+  ::bind(fd, reinterpret_cast<sockaddr*>(&a), sizeof a);
+  ::getsockname(fd, reinterpret_cast<sockaddr*>(&a), &size);
+  ::close(fd);
+  return ntohs(a.sin_port);
+}
+
+class ServerFetchTest : public ::testing::Test {
+protected:
+  static void SetUpTestSuite() {
+    served = new testing_support::TempFolder;
+    std::u16string folder = served->file(u"InkCasket");
+    base::files::createDirectory(folder);
+    base::files::createDirectory(base::joinPath(folder, u"园林"));
+    std::string block;
+    for (int i = 0; i < 5000; ++i) block += char('A' + i % 26);
+    base::files::writeWhole(base::joinPath(base::joinPath(folder, u"园林"), u"b1.dwg"), block);
+    base::files::writeWhole(base::joinPath(base::joinPath(folder, u"园林"), u"园林.xml"), "<root><Item id=\"b1\"/></root>");
+    server = new ServerProcess(base::toUtf8(served->path()));
+  }
+  static void TearDownTestSuite() {
+    delete server;
+    delete served;
+  }
+  void SetUp() override {
+    if (server->port() == 0) GTEST_SKIP() << "python3 or the test server is not available";
+    control(u"/__fault?clear=1");
+    base::files::writeWhole(library.file(u"b1.dwg"), "old block");
+  }
+
+  int32_t fetch(const std::u16string& path, uint16_t port = 0) {
+    update::FetchOrder order{u"http://127.0.0.1:" + base::decimal(port ? port : server->port()) + path,
+                             library.file(u"b1.dwg"), nullptr};
+    update::FetchServices services{[] { return openSocketSession(1500); }, std::make_shared<FakeClock>()};
+    return update::fetchWorker(order, services);
+  }
+  void control(const std::u16string& query) {
+    update::FetchOrder order{u"http://127.0.0.1:" + base::decimal(server->port()) + query,
+                             library.file(u"control.dwg"), nullptr};
+    update::fetchWorker(order, {[] { return openSocketSession(5000); }, std::make_shared<FakeClock>()});
+  }
+  std::string block() {
+    std::string bytes;
+    base::files::readWhole(library.file(u"b1.dwg"), bytes);
+    return bytes;
+  }
+  void expectOldBlockKept() {
+    EXPECT_EQ(block(), "old block");
+    EXPECT_FALSE(base::files::exists(library.file(u"b1_.dwg")));
+  }
+
+  static inline testing_support::TempFolder* served = nullptr;
+  static inline ServerProcess* server = nullptr;
+  testing_support::TempFolder library;
+  const std::u16string blockPath = u"/InkCasket/%E5%9B%AD%E6%9E%97/b1.dwg";
+};
+
+TEST_F(ServerFetchTest, PlainAnswerReplacesTheBlock) {
+  EXPECT_EQ(fetch(blockPath), 1);
+  EXPECT_EQ(block().size(), 5000u);
+  EXPECT_EQ(block().substr(0, 3), "ABC");
+  EXPECT_FALSE(base::files::exists(library.file(u"b1_.dwg")));
+}
+
+TEST_F(ServerFetchTest, EveryFaultModeLeavesTheOldBlock) {
+  for (std::u16string mode : {u"404", u"no-length", u"short", u"long", u"drop", u"slow"}) {
+    control(u"/__fault?clear=1&mode=" + mode);
+    EXPECT_EQ(fetch(blockPath), 0) << base::toUtf8(mode);
+    expectOldBlockKept();
+  }
+}
+
+TEST_F(ServerFetchTest, RefusedPortLeavesTheOldBlock) {
+  EXPECT_EQ(fetch(blockPath, refusedPort()), 0);
+  expectOldBlockKept();
+}
+
+TEST_F(ServerFetchTest, FaultForOnePatternSparesTheOthers) {
+  control(u"/__fault?mode=404&path=*.xml");
+  EXPECT_EQ(fetch(blockPath), 1);
+}
+
+}  // namespace
