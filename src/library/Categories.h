@@ -36,7 +36,8 @@ void buildCategories(const LibraryPlace& place, Categories& categories);
 
 // The whole rebuild: puts the default index in place when the library has none, scans it, reads the
 // selection, builds the categories and creates the folders of every row. Returns false when there
-// is still no index: the lists are then empty and the tree is left as it was.
+// is still no index: the lists are then empty and the tree is left as it was. The caller empties its
+// own block lists before, and reads the item lists and relabels its tabs after.
 bool rebuildCategories(const LibraryPlace& place, Categories& categories);
 
 }  // namespace library

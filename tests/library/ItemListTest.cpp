@@ -75,6 +75,11 @@ TEST(ScanItemList, AnItemWithoutDetailBorrowsFromTheNextItem) {
   EXPECT_EQ(blocks[1], (BlockRecord{kRow.folderUrl, kRow.folder, u"b", u"NB", u"SB", u"DB", u"MB", u"UB"}));
 }
 
+TEST(ScanItemList, ALastItemWithoutDetailIsDropped) {
+  auto blocks = scan(item(u"a", u"A") + u"<Item id=\"b\"><Name>B</Name><Spec>s</Spec><Mfrs>m</Mfrs><Url>u</Url></Item>");
+  EXPECT_EQ(idsOf(blocks), (std::vector<std::u16string>{u"a"}));
+}
+
 TEST(ScanItemList, ATagMissingFromTheRestOfTheFileEndsTheScan) {
   auto blocks = scan(item(u"a", u"A") + u"<Item id=\"b\"><Name>B</Name><Spec>s</Spec><Mfrs>m</Mfrs><Url>u</Url>"
                      u"</Item>" + item(u"c", u"C"));
