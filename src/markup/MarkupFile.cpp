@@ -39,7 +39,8 @@ size_t removeNuls(std::basic_string<Unit>& units) {
 }  // namespace
 
 bool MarkupDocument::loadFile(const std::u16string& path) {
-  uint32_t fileFlags = flags_ | kReadingPieces;
+  // Format flags describe this file only: any left from an earlier load are dropped.
+  uint32_t fileFlags = (flags_ | kReadingPieces) & ~kFormatFlags;
   text_.clear();
   index_.reset(1);
   parent_ = current_ = child_ = nodeType_ = 0;
@@ -58,7 +59,6 @@ bool MarkupDocument::loadFile(const std::u16string& path) {
     size_t got = 0;
     if (!file.read(head.data(), head.size(), got)) return fileError(file), false;
     head.resize(got);
-    fileFlags &= ~kFormatFlags;
     for (const ByteOrderMark& mark : kMarks) {
       if (head.compare(0, mark.bytes.size(), mark.bytes) != 0) continue;
       encoding = mark.encoding;
@@ -109,7 +109,6 @@ bool MarkupDocument::loadFile(const std::u16string& path) {
     addDiagnostic({u"converted_to", u"UTF-16", int64_t(text_.size())});
   }
   if (!file.close()) fileError(file);
-  // Format flags describe this file only: any left from an earlier load are dropped.
   flags_ = (flags_ & ~kFormatFlags) | (fileFlags & kFormatFlags);
   return true;
 }
