@@ -1,9 +1,8 @@
 #include "gallery/GalleryDlg_win.h"
 
-#include "base/Trace.h"
-#include "base/WinText.h"
+#include "gallery/DetailsPanelView_win.h"
 #include "gallery/GalleryCommand.h"
-#include "gallery/GalleryTitle.h"
+#include "library/Layout.h"
 #include "resource.h"
 
 namespace gallery {
@@ -12,17 +11,31 @@ namespace {
 
 constexpr int kWidth = 590;
 constexpr int kHeight = 454;
+constexpr RECT kListRect{181, 75, 573, 442};
+constexpr int kTabIds[SpecialtyTabs::kButtons] = {IDC_TAB_0, IDC_TAB_1, IDC_TAB_2, IDC_TAB_3, IDC_TAB_4};
+
+library::LibraryPlace libraryPlace() {
+  library::createDataRoot();
+  return library::LibraryPlace{library::dataRoot(), library::programFolder(), library::libraryBaseUrl()};
+}
 
 }  // namespace
 
 CGalleryDlg::CGalleryDlg(AppState& state, win::KernelHandle& instanceEvent)
     : skin::SkinnedDialog(IDD_GALLERY, skin::SkinnedWindow::Gallery), state_(state), instanceEvent_(instanceEvent) {}
 
+CGalleryDlg::~CGalleryDlg() { m_listView.StopLoader(); }
+
 bool CGalleryDlg::OnInitDialog() {
-  skin::SkinnedDialog::OnInitDialog();
+  m_tree.attach(item(IDC_CATEGORY_TREE));
   placeWindow();
-  skinCloseButton(m_btnClose, IDC_CLOSE_BUTTON);
-  setText(galleryTitle(state_));
+  model_ = std::make_unique<GalleryModel>(state_, static_cast<GalleryView&>(*this), libraryPlace());
+  skin::SkinnedDialog::OnInitDialog();  // the logo
+  skinButtons();
+  model_->openLibrary();
+  createThumbnailList();
+  SetWindowPos(m_tree.handle(), nullptr, 19, 75, 153, 196, SWP_NOZORDER);
+  model_->finishStart();
   return true;
 }
 
@@ -36,58 +49,105 @@ void CGalleryDlg::placeWindow() {
   setPosition(nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOOWNERZORDER);
 }
 
+void CGalleryDlg::skinButtons() {
+  skinCloseButton(m_btnClose, IDC_CLOSE_BUTTON);
+  skinButton(m_btnUpdate, IDC_UPDATE, u"update.bmp", skin::kPictureStyle, 397, 5);
+  skinButton(m_btnHelp, IDC_HELP_BUTTON, u"help.bmp", skin::kPictureStyle, 471, 5);
+  skinButton(m_btnAddMore, IDC_ADD_MORE, u"add.bmp", skin::kPictureStyle, 468, 36);
+  m_btnMoreInfo.attach(item(IDC_MORE_INFO));
+  m_btnMoreInfo.m_nSkinStyle = skin::kLinkTextStyle;
+  m_btnMoreInfo.place(32, 421, SIZE{80, 15});
+  // The tabs and the page buttons keep the template's places.
+  for (size_t k = 0; k < m_btnTab.size(); ++k) {
+    m_btnTab[k].attach(item(kTabIds[k]));
+    m_btnTab[k].m_nSkinStyle = skin::kTabTextStyle;
+  }
+  m_btnPrev.attach(item(IDC_TAB_PREVIOUS));
+  m_btnPrev.m_nSkinStyle = skin::kTabTextStyle;
+  m_btnNext.attach(item(IDC_TAB_NEXT));
+  m_btnNext.m_nSkinStyle = skin::kTabTextStyle;
+}
+
+void CGalleryDlg::createThumbnailList() {
+  m_listView.Create(handle(), kListRect, IDC_THUMBNAIL_LIST);
+  m_listView.setChosenHandler([this](int64_t position) { model_->itemChosen(position); });
+}
+
+void CGalleryDlg::paintContent(HDC dc, int width, int) {
+  if (model_) paintGalleryContent(dc, width, model_->details());
+}
+
 bool CGalleryDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   if (message != kGalleryCommandMessage) return false;
-  command(static_cast<int64_t>(lParam), static_cast<uint64_t>(wParam));
-  result = 0;
+  result = model_ ? model_->command(static_cast<int64_t>(lParam), static_cast<uint64_t>(wParam)) : 0;
   return true;
 }
 
-void CGalleryDlg::command(int64_t code, uint64_t argument) {
-  switch (static_cast<GalleryCommand>(code)) {
-    case GalleryCommand::Show:
-      setPosition(HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
-      base::trace(u"显示窗口");
-      break;
-    case GalleryCommand::SetArxHost:
-      state_.arxHostWindow = windowNumberOf(argument);
-      break;
-    case GalleryCommand::Quit:
-      instanceEvent_.close();
-      PostQuitMessage(0);
-      break;
-    case GalleryCommand::Hide:
-      show(SW_HIDE);
-      break;
-    case GalleryCommand::HideIfHosted:
-      if (state_.hosted()) show(SW_HIDE);
-      break;
-    default:
-      break;  // codes of the later parts of the window, and unknown ones, do nothing
-  }
+bool CGalleryDlg::OnTimer(UINT_PTR id) {
+  if (!model_) return false;
+  model_->timerFired(static_cast<int32_t>(id));
+  return true;
 }
 
 bool CGalleryDlg::PreTranslateMessage(MSG& message) {
-  if (message.message == WM_KEYDOWN && message.wParam == VK_RETURN) return true;
-  if (message.message == WM_KEYDOWN && message.wParam == VK_ESCAPE) {
-    post(kGalleryCommandMessage, 0, static_cast<LPARAM>(GalleryCommand::HideIfHosted));
-    return true;
-  }
+  if (message.message == WM_KEYDOWN && model_ && model_->keyDown(uint32_t(message.wParam))) return true;
   return skin::SkinnedDialog::PreTranslateMessage(message);
 }
 
-bool CGalleryDlg::OnCommand(int id, int notifyCode, HWND control) {
-  if (id != IDC_CLOSE_BUTTON) return false;
-  closeButton();
-  return true;
+// The window system's close request (Alt+F4): the lists are written, then the default handling
+// ends the dialog through its cancel path.
+bool CGalleryDlg::OnClose() {
+  if (model_) model_->closeRequest();
+  return false;
 }
 
-void CGalleryDlg::closeButton() {
-  // A hosted gallery only hides: the host shows it again with code 0 or 9.
-  if (state_.hosted())
-    show(SW_HIDE);
-  else
-    endDialog(IDCANCEL);
+bool CGalleryDlg::OnCommand(int id, int notifyCode, HWND) {
+  if (!model_ || notifyCode != BN_CLICKED) return false;
+  return buttonClicked(id);
+}
+
+bool CGalleryDlg::buttonClicked(int id) {
+  switch (id) {
+    case IDC_CLOSE_BUTTON: model_->closeButton(); return true;
+    case IDC_UPDATE: model_->updateButton(); return true;
+    case IDC_HELP_BUTTON: model_->helpButton(); return true;
+    case IDC_ADD_MORE: model_->addMoreButton(); return true;
+    case IDC_MORE_INFO: model_->moreInfoButton(); return true;
+    case IDC_TAB_PREVIOUS: model_->previousTabPage(); return true;
+    case IDC_TAB_NEXT: model_->nextTabPage(); return true;
+  }
+  for (size_t k = 0; k < SpecialtyTabs::kButtons; ++k) {
+    if (id == kTabIds[k]) {
+      model_->tabClicked(k);
+      return true;
+    }
+  }
+  return id == IDOK;  // Enter's default button: nothing
+}
+
+bool CGalleryDlg::OnNotify(const NMHDR& header, LRESULT& result) {
+  if (!model_ || header.hwndFrom != m_tree.handle() || m_tree.filling()) return false;
+  result = 0;  // expanding is always allowed
+  return treeNotified(header);
+}
+
+bool CGalleryDlg::treeNotified(const NMHDR& header) {
+  switch (header.code) {
+    case TVN_SELCHANGEDW:
+    case TVN_SELCHANGEDA: {
+      size_t node = m_tree.nodeOf(reinterpret_cast<const NMTREEVIEWW&>(header).itemNew.hItem);
+      if (node != library::kNoNode) model_->selectionChanged(node);
+      return true;
+    }
+    case TVN_ITEMEXPANDINGW:
+    case TVN_ITEMEXPANDINGA: model_->itemExpanding(); return true;
+    case NM_CLICK: {
+      size_t node = m_tree.nodeUnderCursor();
+      if (node != library::kNoNode) model_->treeClicked(node);
+      return true;
+    }
+  }
+  return false;
 }
 
 HBRUSH CGalleryDlg::OnCtlColor(HDC dc, HWND control, int kind) {

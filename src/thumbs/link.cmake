@@ -21,3 +21,8 @@ extern const size_t kPlaceholderBmpSize = ${placeholder_size};
 }  // namespace thumbs
 " @ONLY)
 target_sources(blk_thumbs PRIVATE ${CMAKE_BINARY_DIR}/generated/thumbs/PlaceholderBitmap.cpp)
+
+# The thumbnail list window (DWGListView_win.cpp) is built on the window layer.
+if(WIN32)
+  target_link_libraries(blk_thumbs PUBLIC blk_win)
+endif()

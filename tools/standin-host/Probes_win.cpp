@@ -4,6 +4,7 @@
 
 #include <cwchar>
 
+#include "ControlProbes.h"
 #include "Output.h"
 #include "base/WinText.h"
 
@@ -137,6 +138,7 @@ const Probe kProbes[] = {
 }  // namespace
 
 int runProbe(const Arguments& arguments) {
+  if (int code = runControlProbe(arguments); code >= 0) return code;
   for (const Probe& probe : kProbes) {
     if (arguments.empty() || arguments[0] != probe.name) continue;
     if (arguments.size() < probe.arguments + 1) break;

@@ -1,0 +1,112 @@
+// CGalleryDlg as the model's GalleryView: each request carried out on the real controls.
+#include <windows.h>
+#include <shellapi.h>
+
+#include "base/WinText.h"
+#include "gallery/DetailsPanelView_win.h"
+#include "gallery/GalleryCommand.h"
+#include "gallery/GalleryDlg_win.h"
+#include "thumbs/ThumbCache.h"
+#include "win/FileDialog.h"
+
+namespace gallery {
+
+namespace {
+
+// Host windows travel as 32-bit numbers; a handle keeps its meaning sign-extended to 64 bits.
+HWND windowOf(WindowNumber window) { return reinterpret_cast<HWND>(static_cast<intptr_t>(window)); }
+
+constexpr UINT kShowWithoutFocus = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW;  // 0x53
+constexpr UINT kShowAndRaise = SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW;                       // 0x43
+
+}  // namespace
+
+void CGalleryDlg::showTree(const library::CategoryTree& tree) { m_tree.show(tree); }
+void CGalleryDlg::selectNode(size_t node) { m_tree.select(node); }
+void CGalleryDlg::expandNode(size_t node) { m_tree.expand(node); }
+void CGalleryDlg::scrollNodeToTop(size_t node) { m_tree.scrollToTop(node); }
+
+void CGalleryDlg::showTab(size_t button, const std::u16string& label) {
+  m_btnTab[button].setText(label);
+  m_btnTab[button].show(SW_SHOW);
+  m_btnTab[button].invalidate();
+}
+
+void CGalleryDlg::hideTab(size_t button) { m_btnTab[button].show(SW_HIDE); }
+
+void CGalleryDlg::setListMode(ListMode mode) {
+  if (m_listView.isWindow()) m_listView.send(kListModeMessage, mode == ListMode::UserBlocks ? 1 : 0);
+}
+
+void CGalleryDlg::loadPaths(const std::vector<std::u16string>& paths) {
+  if (m_listView.isWindow()) m_listView.LoadPaths(paths);
+}
+
+void CGalleryDlg::stopLoader() { m_listView.StopLoader(); }
+
+void CGalleryDlg::forgetThumbnail(const std::u16string& path) { thumbs::CImageThumbCachedMgr::instance().Remove(path); }
+
+void CGalleryDlg::repaintDetails() { InvalidateRect(handle(), &kDetailsArea, TRUE); }
+
+void CGalleryDlg::openLink(const std::u16string& link) {
+  ShellExecuteW(nullptr, L"open", base::wide(link), L"", nullptr, SW_SHOWNORMAL);
+}
+
+void CGalleryDlg::startTimer(int32_t id, uint32_t milliseconds) { setTimer(UINT_PTR(id), milliseconds); }
+void CGalleryDlg::killTimer(int32_t id) { win::Window::killTimer(UINT_PTR(id)); }
+
+void CGalleryDlg::postCommand(int64_t code, uint64_t argument) {
+  post(kGalleryCommandMessage, WPARAM(argument), LPARAM(code));
+}
+
+void CGalleryDlg::setTitle(const std::u16string& title) { setText(title); }
+
+void CGalleryDlg::showTopmostWithoutFocus() { setPosition(HWND_TOPMOST, 0, 0, 0, 0, kShowWithoutFocus); }
+
+void CGalleryDlg::showAndRaise() {
+  setPosition(HWND_TOPMOST, 0, 0, 0, 0, kShowAndRaise);
+  BringWindowToTop(handle());
+  show(SW_SHOW);
+}
+
+void CGalleryDlg::hideWindow() { show(SW_HIDE); }
+
+// A context menu's own loop would keep the dialog from ending until the menu closed.
+void CGalleryDlg::endDialog() {
+  EndMenu();
+  win::Dialog::endDialog(IDCANCEL);
+}
+
+void CGalleryDlg::postQuit() {
+  EndMenu();
+  PostQuitMessage(0);
+}
+
+void CGalleryDlg::releaseInstanceEvent() { instanceEvent_.close(); }
+
+void CGalleryDlg::enableUpdateButton() { m_btnUpdate.enable(true); }
+
+uint64_t CGalleryDlg::ownWindow() { return uint64_t(reinterpret_cast<uintptr_t>(handle())); }
+
+bool CGalleryDlg::isWindowAlive(WindowNumber window) { return window != 0 && IsWindow(windowOf(window)); }
+
+void CGalleryDlg::setWindowText(WindowNumber window, const std::u16string& text) {
+  SetWindowTextW(windowOf(window), base::wide(text));
+}
+
+void CGalleryDlg::postToWindow(WindowNumber window, uint32_t message, uint64_t wParam, int64_t lParam) {
+  PostMessageW(windowOf(window), message, WPARAM(wParam), LPARAM(lParam));
+}
+
+std::optional<std::vector<std::u16string>> CGalleryDlg::chooseDwgFiles() {
+  return win::chooseFilesToOpen(handle(), u"添加图块", {{u"图纸(*.DWG;*.dwg)", u"*.DWG;*.dwg"}}, true);
+}
+
+// The update dialogs are not part of this window; until they are, these do nothing.
+void CGalleryDlg::runEmptyLibraryPrompt() {}
+bool CGalleryDlg::runSpecialtyDialog() { return false; }
+int32_t CGalleryDlg::runUpdateDialog() { return 0; }
+void CGalleryDlg::restartUpdateWalk() {}
+void CGalleryDlg::startIndexRefresh() {}
+
+}  // namespace gallery

@@ -1,0 +1,74 @@
+// Windows side. CDWGListView, the thumbnail list of the main window: a large-icon list control
+// (id 2213) with one 116 x 55 tile and a short caption per block, filled in the background by the
+// loader. In catalogue mode an item's data is its position in the window's shown blocks; in
+// user-block mode it is the position among the user's blocks shown, and a right-click on an item
+// offers "删除图块". Clicks and the delete command reach the main window as the gallery command
+// message; a double-click goes to the chosen-block callback.
+#pragma once
+#include <windows.h>
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "thumbs/ThumbListSink.h"
+#include "thumbs/ThumbLoader.h"
+#include "win/ImageList.h"
+#include "win/Window.h"
+
+namespace thumbs {
+
+class CDWGListView : public win::Window, private ThumbListSink {
+public:
+  static constexpr int kSpacingX = 121;
+  static constexpr int kSpacingY = 80;
+  static constexpr UINT kDeleteCommand = 10000;
+
+  CDWGListView();
+  ~CDWGListView() override;
+
+  // Creates the list as a visible child of the main window; the window also receives the clicks.
+  bool Create(HWND parent, const RECT& rect, UINT id);
+
+  // Called with the item's data value on a double-click on an item.
+  void setChosenHandler(std::function<void(int64_t)> chosen) { chosen_ = std::move(chosen); }
+
+  void LoadPaths(std::vector<std::u16string> paths) { loader_.LoadPaths(std::move(paths)); }
+  void StopLoader() { loader_.StopLoader(); }
+
+  bool userBlocks() const { return m_bUserBlocks; }
+  int32_t contextItem() const { return m_nContextItem; }
+  const std::vector<std::u16string>& paths() const { return loader_.paths(); }
+
+protected:
+  bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+  bool OnLButtonDown(UINT keys, POINT point) override;
+  bool OnLButtonDoubleClick(UINT keys, POINT point) override;
+  bool OnCommand(int id, int notifyCode, HWND control) override;
+  void OnDestroy() override;
+
+private:
+  void prepareList();
+  int itemAt(POINT point) const;
+  int64_t dataOf(int item) const;
+  void contextMenu(POINT point);
+
+  // ThumbListSink: the loader's calls, as synchronous messages to the list window.
+  void resetList(size_t imageCount) override;
+  void hideScrollBars() override;
+  void insertItem(size_t index, std::u16string_view caption, size_t imageIndex, size_t data) override;
+  void replaceImage(size_t index, const Image& tile) override;
+  void setRedraw(bool on) override;
+  void redrawItem(size_t index) override;
+  void invalidate() override;
+
+  win::ImageList m_imageList;
+  bool m_bUserBlocks = false;
+  int32_t m_nContextItem = -1;
+  HWND commandTarget_ = nullptr;
+  std::function<void(int64_t)> chosen_;
+  ThumbLoader loader_;
+};
+
+}  // namespace thumbs
