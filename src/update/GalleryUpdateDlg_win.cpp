@@ -1,0 +1,111 @@
+#include "update/GalleryUpdateDlg_win.h"
+
+#include <utility>
+
+#include "base/Trace.h"
+#include "update/HttpSourceWinInet.h"
+#include "update/UpdateCodes.h"
+#include "update/UpdateDialogIds.h"
+#include "update/WalkState.h"
+#include "update/WindowReports.h"
+
+namespace update {
+
+namespace {
+
+constexpr int kWidth = 462;
+constexpr int kHeight = 243;
+constexpr UINT_PTR kReloadTimer = 1001;
+constexpr UINT kReloadDelay = 300;
+
+void redrawNow(HWND control) {
+  RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+}
+
+}  // namespace
+
+CGalleryUpdateDlg::CGalleryUpdateDlg(const library::CategoryTable& table, HWND mainWindow, FetchServices services)
+    : skin::SkinnedDialog(IDD_GALLERY_UPDATE, skin::SkinnedWindow::UpdateProgress),
+      table_(table),
+      mainWindow_(mainWindow),
+      services_(std::move(services)),
+      walk_(sharedWalkState(), *this) {}
+
+bool CGalleryUpdateDlg::OnInitDialog() {
+  skin::SkinnedDialog::OnInitDialog();
+  placeWindow();
+  placeControls();
+  walk_.start();
+  return true;
+}
+
+void CGalleryUpdateDlg::placeWindow() {
+  setPosition(nullptr, 0, 0, kWidth, kHeight, SWP_NOMOVE | SWP_NOZORDER);
+  RECT desktop{};
+  GetWindowRect(GetDesktopWindow(), &desktop);
+  const RECT client = clientRect();
+  setPosition(nullptr, (desktop.right - desktop.left) / 2 - client.right / 2,
+              (desktop.bottom - desktop.top) / 2 - client.bottom / 2, 0, 0,
+              SWP_NOSIZE | SWP_NOZORDER | SWP_NOOWNERZORDER);
+}
+
+void CGalleryUpdateDlg::placeControls() {
+  const RECT client = clientRect();
+  const int w = client.right;
+  const int h = client.bottom;
+  skinCloseButton(m_btnClose, IDC_UPDATE_CLOSE);
+  skinButton(m_btnOk, IDOK, u"BT_DEFAULT_OK.bmp", skin::kCaptionedPictureStyle, (w - 196) / 2, h - 32, SIZE{73, 19});
+  skinButton(m_btnCancel, IDCANCEL, u"BT_DEFAULT.bmp", skin::kCaptionedPictureStyle, w / 2 + 25, h - 32,
+             SIZE{73, 19});
+  bar_.attach(item(IDC_UPDATE_PROGRESS));
+  status_.attach(item(IDC_UPDATE_STATUS));
+  SetWindowPos(bar_.handle(), nullptr, 45, 123, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  SetWindowPos(status_.handle(), nullptr, 45, 92, 373, 22, SWP_NOZORDER);
+}
+
+bool CGalleryUpdateDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  if (message != kGalleryCommandMessage) return false;
+  walk_.handleStep(uint32_t(wParam), int32_t(lParam));
+  result = 0;
+  return true;
+}
+
+bool CGalleryUpdateDlg::OnCommand(int id, int notifyCode, HWND control) {
+  if (id != IDC_UPDATE_CLOSE) return false;
+  OnCancel();
+  return true;
+}
+
+HBRUSH CGalleryUpdateDlg::OnCtlColor(HDC dc, HWND control, int kind) {
+  return kind == CTLCOLOR_STATIC ? blackOnWhite(dc) : nullptr;
+}
+
+void CGalleryUpdateDlg::postStep(int32_t step) { post(kGalleryCommandMessage, 0, LPARAM(step)); }
+
+void CGalleryUpdateDlg::startFetch(const std::u16string& url, const std::u16string& localPath) {
+  startFetchWorker(FetchOrder{url, localPath, reportWindowFor(handle())}, services_);
+}
+
+void CGalleryUpdateDlg::redrawStatus() { redrawNow(status_.handle()); }
+
+void CGalleryUpdateDlg::redrawBar() { redrawNow(bar_.handle()); }
+
+void CGalleryUpdateDlg::requestReload() {
+  if (mainWindow_) SetTimer(mainWindow_, kReloadTimer, kReloadDelay, nullptr);
+}
+
+void CGalleryUpdateDlg::writeDebugLine(std::u16string_view line) { base::trace(line); }
+
+int32_t runLibraryUpdate(HWND mainWindow, const library::CategoryTable& table) {
+  return runLibraryUpdate(mainWindow, table, winInetFetchServices());
+}
+
+int32_t runLibraryUpdate(HWND mainWindow, const library::CategoryTable& table, FetchServices services) {
+  win::Dialog* open = win::Dialog::activeModal();
+  HWND owner = open && open->isWindow() ? open->handle() : mainWindow;
+  CGalleryUpdateDlg dialog(table, mainWindow, std::move(services));
+  dialog.doModal(owner);
+  return dialog.downloadedCount();
+}
+
+}  // namespace update
