@@ -29,7 +29,8 @@ CGalleryDlg::~CGalleryDlg() { m_listView.StopLoader(); }
 bool CGalleryDlg::OnInitDialog() {
   m_tree.attach(item(IDC_CATEGORY_TREE));
   placeWindow();
-  model_ = std::make_unique<GalleryModel>(state_, static_cast<GalleryView&>(*this), libraryPlace());
+  place_ = libraryPlace();
+  model_ = std::make_unique<GalleryModel>(state_, static_cast<GalleryView&>(*this), place_);
   skin::SkinnedDialog::OnInitDialog();  // the logo
   skinButtons();
   model_->openLibrary();

@@ -84,6 +84,7 @@ private:
 
   AppState& state_;
   win::KernelHandle& instanceEvent_;
+  library::LibraryPlace place_;
   std::unique_ptr<GalleryModel> model_;  // made at initialisation, once the library's place is known
   CategoryTreeView m_tree;
   thumbs::CDWGListView m_listView;

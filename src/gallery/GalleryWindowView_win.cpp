@@ -4,9 +4,14 @@
 
 #include "base/WinText.h"
 #include "gallery/DetailsPanelView_win.h"
+#include "gallery/GalleryAddDlg_win.h"
 #include "gallery/GalleryCommand.h"
 #include "gallery/GalleryDlg_win.h"
 #include "thumbs/ThumbCache.h"
+#include "update/BlockeryUpdatePrompt_win.h"
+#include "update/GalleryUpdateDlg_win.h"
+#include "update/IndexRefresh.h"
+#include "update/WalkState.h"
 #include "win/FileDialog.h"
 
 namespace gallery {
@@ -102,11 +107,18 @@ std::optional<std::vector<std::u16string>> CGalleryDlg::chooseDwgFiles() {
   return win::chooseFilesToOpen(handle(), u"添加图块", {{u"图纸(*.DWG;*.dwg)", u"*.DWG;*.dwg"}}, true);
 }
 
-// The update dialogs are not part of this window; until they are, these do nothing.
-void CGalleryDlg::runEmptyLibraryPrompt() {}
-bool CGalleryDlg::runSpecialtyDialog() { return false; }
-int32_t CGalleryDlg::runUpdateDialog() { return 0; }
-void CGalleryDlg::restartUpdateWalk() {}
-void CGalleryDlg::startIndexRefresh() {}
+void CGalleryDlg::runEmptyLibraryPrompt() {
+  update::showEmptyLibraryPrompt(handle(), [this] { model_->updateButton(); });
+}
+
+bool CGalleryDlg::runSpecialtyDialog() {
+  return gallery::runSpecialtyDialog(handle(), model_->categories(), place_.dataRoot);
+}
+
+int32_t CGalleryDlg::runUpdateDialog() { return update::runLibraryUpdate(handle(), model_->categories().table); }
+
+void CGalleryDlg::restartUpdateWalk() { update::restartWalkFromFirstRow(update::sharedWalkState()); }
+
+void CGalleryDlg::startIndexRefresh() { update::startSilentIndexRefresh(place_.libraryBaseUrl, place_.dataRoot); }
 
 }  // namespace gallery
