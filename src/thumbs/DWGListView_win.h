@@ -37,6 +37,7 @@ public:
   void LoadPaths(std::vector<std::u16string> paths) { loader_.LoadPaths(std::move(paths)); }
   void StopLoader() { loader_.StopLoader(); }
 
+  bool loading() const { return loader_.loading(); }
   bool userBlocks() const { return m_bUserBlocks; }
   int32_t contextItem() const { return m_nContextItem; }
   const std::vector<std::u16string>& paths() const { return loader_.paths(); }
