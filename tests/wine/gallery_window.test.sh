@@ -3,7 +3,7 @@
 # at 590 x 454; half a second later the root is selected and thumbnails appear; a tab selects and
 # expands its specialty; "》" and "《" page the tabs by four; a click on a thumbnail fills the details
 # panel; a press at y = 31 drags the window and one at y = 32 does not; Esc and Enter leave a
-# stand-alone gallery open. A screenshot of the window is kept under build/.../artifacts.
+# stand-alone gallery open; its close button ends it, writing the lists. A screenshot of the window is kept under build/.../artifacts.
 . "$(dirname "$0")/lib/gallery.sh"
 scenario_begin
 install_sample_library 111111111111
@@ -63,6 +63,9 @@ xdotool key Escape key Return
 sleep 1
 wait_for_window "$STANDALONE_TITLE" 1 || fail "Esc or Enter hid or closed the stand-alone gallery"
 
-probe close "$GALLERY" >/dev/null
-wait_for_exit "$GALLERY_PID" || fail "the close request did not end the gallery"
+# The stand-alone close button ends the program, writing the two lists first.
+client_click 566 10
+wait_for_exit "$GALLERY_PID" || fail "the close button did not end the stand-alone gallery"
+expect_eq "$(tr '\r' '\n' <"$DATA_ROOT/RecentlyUse.xml" | sed -n 2,3p | tr '\n' ' ')" "<root> </root> " "RecentlyUse.xml with nothing chosen"
+[ -f "$DATA_ROOT/UserBlock.xml" ] || fail "no UserBlock.xml after the close button"
 echo "PASS"
