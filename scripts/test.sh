@@ -70,7 +70,8 @@ if TARGETS="${threaded[*]}" build tsan build/tsan -DCMAKE_BUILD_TYPE=Debug -DBLO
 fi
 
 echo "== short fuzzing runs"
-if CC=clang CXX=clang++ build fuzz build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBLOCKERY_FUZZ=ON -DBLOCKERY_BENCH=OFF; then
+fuzz_targets=$(for f in fuzz/*.cpp; do echo "fuzz_$(basename "$f" .cpp)"; done)
+if CC=clang CXX=clang++ TARGETS="$fuzz_targets" build fuzz build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBLOCKERY_FUZZ=ON -DBLOCKERY_BENCH=OFF; then
   for target in build/fuzz/fuzz/fuzz_*; do
     [ -x "$target" ] || continue
     name=$(basename "$target")
