@@ -14,8 +14,9 @@ namespace updatewin {
 namespace {
 
 std::string nameOf(HWND dialog) {
-  if (GetDlgItem(dialog, IDC_UPDATE_PROGRESS)) return "update";
+  // The specialty dialog's check boxes reuse the other dialogs' numbers, so it is told apart first.
   if (GetDlgItem(dialog, IDC_ADD_CLOSE)) return "add";
+  if (GetDlgItem(dialog, IDC_UPDATE_PROGRESS)) return "update";
   if (GetDlgItem(dialog, IDC_PROMPT_CLOSE)) return "prompt";
   return {};
 }

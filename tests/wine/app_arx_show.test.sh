@@ -2,8 +2,11 @@
 # The ARX host starts the gallery with "arx show" and its window number: one borderless, top-most
 # gallery of 590 x 454 in the middle of the screen, titled "墨 匣", owning the single-instance
 # event. Enter does nothing; Esc hides it (it is hosted); codes 0 and 6 show and hide it.
-. "$(dirname "$0")/lib/app.sh"
+. "$(dirname "$0")/lib/gallery.sh"
 scenario_begin
+# On an empty library the gallery would open the empty-library prompt over itself, which takes the
+# keys and the close request this scenario sends to the gallery.
+install_sample_library
 
 start_host host --start "$(winepath -w "$BLOCKERY")" "arx show %w"
 wait_for_line "$WORK/host.log" '^started [0-9]+' || fail "the host could not start the gallery"

@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
 # An argument-less start asks Kestrun.dll's openCAD first: true ends it at once without a window;
 # false, or no Kestrun.dll at all, opens a stand-alone gallery. A start with tokens never asks.
-. "$(dirname "$0")/lib/app.sh"
+. "$(dirname "$0")/lib/gallery.sh"
 scenario_begin
+# On an empty library the gallery would open the empty-library prompt over itself, which takes the
+# keys and the close requests this scenario sends to the gallery.
+install_sample_library
 
 export BLOCKERY_KESTRUN_LOG=$(winepath -w "$WORK/kestrun.log")
 asked() { tr -d '\r' <"$WORK/kestrun.log" 2>/dev/null | tr '\n' ';'; }

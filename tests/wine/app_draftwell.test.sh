@@ -2,8 +2,11 @@
 # Draftwell starts keep no single instance: two run at once, neither creates the event, both are
 # titled "墨匣". An ARX start beside them creates the event and opens a hosted gallery of its own.
 # A Draftwell gallery is hosted, so Esc hides it.
-. "$(dirname "$0")/lib/app.sh"
+. "$(dirname "$0")/lib/gallery.sh"
 scenario_begin
+# On an empty library the gallery would open the empty-library prompt over itself, which takes the
+# keys and the close requests this scenario sends to the gallery.
+install_sample_library
 
 start_host draftwell --title "Draftwell"
 start_gallery first Draftwell20110719 LD MN "$HOST_WINDOW"

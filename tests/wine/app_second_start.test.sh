@@ -2,8 +2,11 @@
 # A second start finds the ARX-hosted gallery by its title and forwards its request with the
 # gallery command message, then ends without a window of its own. First with the stand-in host
 # standing in for the running gallery (so every message is seen in order), then with the real one.
-. "$(dirname "$0")/lib/app.sh"
+. "$(dirname "$0")/lib/gallery.sh"
 scenario_begin
+# On an empty library the gallery would open the empty-library prompt over itself, which takes the
+# keys and the close requests this scenario sends to the gallery.
+install_sample_library
 
 note "forwarding table, seen by a stand-in that holds the event and the title"
 start_host receiver --title "$HOSTED_TITLE" --event "$INSTANCE_EVENT"
