@@ -17,10 +17,6 @@ ReadStream::ReadStream(const std::u16string& path) {
   if (!file_) fail();
 }
 
-ReadStream::~ReadStream() {
-  if (file_) std::fclose(stream(file_));
-}
-
 void ReadStream::fail() {
   errorNumber_ = uint32_t(errno);
   errorMessage_ = fromUtf8(std::strerror(errno));
@@ -37,22 +33,6 @@ std::optional<uint64_t> ReadStream::size() {
 bool ReadStream::seek(uint64_t offset) {
   if (!file_) return false;
   if (fseeko(stream(file_), off_t(offset), SEEK_SET) == 0) return true;
-  fail();
-  return false;
-}
-
-bool ReadStream::read(void* buffer, size_t bytes, size_t& got) {
-  got = file_ ? std::fread(buffer, 1, bytes, stream(file_)) : 0;
-  if (got == bytes || (file_ && !std::ferror(stream(file_)))) return got == bytes || std::feof(stream(file_));
-  fail();
-  return false;
-}
-
-bool ReadStream::close() {
-  if (!file_) return false;
-  int result = std::fclose(stream(file_));
-  file_ = nullptr;
-  if (result == 0) return true;
   fail();
   return false;
 }

@@ -29,30 +29,15 @@ CGalleryAddDlg::CGalleryAddDlg(const library::Categories& categories, std::u16st
 
 bool CGalleryAddDlg::OnInitDialog() {
   skin::SkinnedDialog::OnInitDialog();
-  placeWindow();
+  sizeAndCentre(kWidth, kHeight);
   placeButtons();
   fillCheckBoxes();
   return true;
 }
 
-void CGalleryAddDlg::placeWindow() {
-  setPosition(nullptr, 0, 0, kWidth, kHeight, SWP_NOMOVE | SWP_NOZORDER);
-  RECT desktop{};
-  GetWindowRect(GetDesktopWindow(), &desktop);
-  const RECT client = clientRect();
-  setPosition(nullptr, (desktop.right - desktop.left) / 2 - client.right / 2,
-              (desktop.bottom - desktop.top) / 2 - client.bottom / 2, 0, 0,
-              SWP_NOSIZE | SWP_NOZORDER | SWP_NOOWNERZORDER);
-}
-
 void CGalleryAddDlg::placeButtons() {
-  const RECT client = clientRect();
-  const int w = client.right;
-  const int h = client.bottom;
   skinCloseButton(m_btnClose, IDC_ADD_CLOSE);
-  skinButton(m_btnOk, IDOK, u"BT_DEFAULT_OK.bmp", skin::kCaptionedPictureStyle, (w - 196) / 2, h - 32, SIZE{73, 19});
-  skinButton(m_btnCancel, IDCANCEL, u"BT_DEFAULT.bmp", skin::kCaptionedPictureStyle, w / 2 + 25, h - 32,
-             SIZE{73, 19});
+  skinOkCancel(m_btnOk, m_btnCancel);
 }
 
 void CGalleryAddDlg::fillCheckBoxes() {

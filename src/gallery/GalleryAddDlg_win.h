@@ -29,7 +29,6 @@ protected:
   void paintContent(HDC dc, int width, int height) override;
 
 private:
-  void placeWindow();
   void placeButtons();
   void fillCheckBoxes();
 

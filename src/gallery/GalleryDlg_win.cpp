@@ -28,7 +28,7 @@ CGalleryDlg::~CGalleryDlg() { m_listView.StopLoader(); }
 
 bool CGalleryDlg::OnInitDialog() {
   m_tree.attach(item(IDC_CATEGORY_TREE));
-  placeWindow();
+  sizeAndCentre(kWidth, kHeight);
   place_ = libraryPlace();
   model_ = std::make_unique<GalleryModel>(state_, static_cast<GalleryView&>(*this), place_);
   skin::SkinnedDialog::OnInitDialog();  // the logo
@@ -38,16 +38,6 @@ bool CGalleryDlg::OnInitDialog() {
   SetWindowPos(m_tree.handle(), nullptr, 19, 75, 153, 196, SWP_NOZORDER);
   model_->finishStart();
   return true;
-}
-
-void CGalleryDlg::placeWindow() {
-  setPosition(nullptr, 0, 0, kWidth, kHeight, SWP_NOMOVE | SWP_NOZORDER);
-  RECT desktop{};
-  GetWindowRect(GetDesktopWindow(), &desktop);
-  RECT client = clientRect();
-  int x = (desktop.right - desktop.left) / 2 - (client.right - client.left) / 2;
-  int y = (desktop.bottom - desktop.top) / 2 - (client.bottom - client.top) / 2;
-  setPosition(nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOOWNERZORDER);
 }
 
 void CGalleryDlg::skinButtons() {

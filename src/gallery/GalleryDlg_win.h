@@ -41,7 +41,6 @@ protected:
   void paintContent(HDC dc, int width, int height) override;
 
 private:
-  void placeWindow();
   void skinButtons();
   void createThumbnailList();
   bool buttonClicked(int id);

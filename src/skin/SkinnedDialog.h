@@ -31,6 +31,11 @@ protected:
                   SIZE size = SIZE{0, 0});
   // The close button of every skinned window: 41 x 16 at (client width - 44, 2).
   void skinCloseButton(CSkinButton& button, int id);
+  // The captioned OK and cancel pair, 73 x 19 each, side by side about the middle of the bottom row.
+  void skinOkCancel(CSkinButton& ok, CSkinButton& cancel);
+
+  // Gives the window its outer size and centres its client area on the desktop.
+  void sizeAndCentre(int width, int height);
 
   // For OnCtlColor of static controls in the dialogs that want black text on white.
   static HBRUSH blackOnWhite(HDC dc) { return SkinnedFrame::blackOnWhite(dc); }

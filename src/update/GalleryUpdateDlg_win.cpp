@@ -33,30 +33,15 @@ CGalleryUpdateDlg::CGalleryUpdateDlg(const library::CategoryTable& table, HWND m
 
 bool CGalleryUpdateDlg::OnInitDialog() {
   skin::SkinnedDialog::OnInitDialog();
-  placeWindow();
+  sizeAndCentre(kWidth, kHeight);
   placeControls();
   walk_.start();
   return true;
 }
 
-void CGalleryUpdateDlg::placeWindow() {
-  setPosition(nullptr, 0, 0, kWidth, kHeight, SWP_NOMOVE | SWP_NOZORDER);
-  RECT desktop{};
-  GetWindowRect(GetDesktopWindow(), &desktop);
-  const RECT client = clientRect();
-  setPosition(nullptr, (desktop.right - desktop.left) / 2 - client.right / 2,
-              (desktop.bottom - desktop.top) / 2 - client.bottom / 2, 0, 0,
-              SWP_NOSIZE | SWP_NOZORDER | SWP_NOOWNERZORDER);
-}
-
 void CGalleryUpdateDlg::placeControls() {
-  const RECT client = clientRect();
-  const int w = client.right;
-  const int h = client.bottom;
   skinCloseButton(m_btnClose, IDC_UPDATE_CLOSE);
-  skinButton(m_btnOk, IDOK, u"BT_DEFAULT_OK.bmp", skin::kCaptionedPictureStyle, (w - 196) / 2, h - 32, SIZE{73, 19});
-  skinButton(m_btnCancel, IDCANCEL, u"BT_DEFAULT.bmp", skin::kCaptionedPictureStyle, w / 2 + 25, h - 32,
-             SIZE{73, 19});
+  skinOkCancel(m_btnOk, m_btnCancel);
   bar_.attach(item(IDC_UPDATE_PROGRESS));
   status_.attach(item(IDC_UPDATE_STATUS));
   SetWindowPos(bar_.handle(), nullptr, 45, 123, 0, 0, SWP_NOSIZE | SWP_NOZORDER);

@@ -32,7 +32,6 @@ protected:
   HBRUSH OnCtlColor(HDC dc, HWND control, int kind) override;
 
 private:
-  void placeWindow();
   void placeControls();
 
   // UpdateWalkHost
