@@ -56,20 +56,30 @@ build() {
 }
 
 mkdir -p build/logs
+# stage TITLE: announces the next stage with the minutes spent so far.
+stage() { printf '== %s (at %d:%02d)\n' "$1" $((SECONDS / 60)) $((SECONDS % 60)); }
 
-echo "== native build and tests"
+stage "native build and tests"
 build native build/native -DCMAKE_BUILD_TYPE=RelWithDebInfo && run_ctest native build/native
 
-echo "== native tests under address and undefined-behaviour sanitizers"
-build asan build/asan -DCMAKE_BUILD_TYPE=Debug -DBLOCKERY_SANITIZE=address && run_ctest asan build/asan
+stage "native tests under address and undefined-behaviour sanitizers"
+# Only the unit tests and the inspector (whose checks run here too): the benchmarks and the other
+# tools gain nothing from a second, slower build.
+sanitized=blockery-inspect
+for dir in tests/*/; do
+  sub=$(basename "$dir")
+  [ -d "src/$sub" ] && ls "$dir"*.cpp 2>/dev/null | grep -qv '_win\.cpp$' && sanitized+=" ${sub}_tests"
+done
+TARGETS=$sanitized build asan build/asan -DCMAKE_BUILD_TYPE=Debug -DBLOCKERY_SANITIZE=address &&
+  run_ctest asan build/asan
 
-echo "== threaded code under the thread sanitizer"
+stage "threaded code under the thread sanitizer"
 threaded=(thumbs_tests update_tests)
 if TARGETS="${threaded[*]}" build tsan build/tsan -DCMAKE_BUILD_TYPE=Debug -DBLOCKERY_SANITIZE=thread; then
   for t in "${threaded[@]}"; do run_gtest "tsan-$t" "build/tsan/$t"; done
 fi
 
-echo "== short fuzzing runs"
+stage "short fuzzing runs"
 fuzz_targets=$(for f in fuzz/*.cpp; do echo "fuzz_$(basename "$f" .cpp)"; done)
 if CC=clang CXX=clang++ TARGETS="$fuzz_targets" build fuzz build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBLOCKERY_FUZZ=ON -DBLOCKERY_BENCH=OFF; then
   for target in build/fuzz/fuzz/fuzz_*; do
@@ -84,7 +94,7 @@ if CC=clang CXX=clang++ TARGETS="$fuzz_targets" build fuzz build/fuzz -DCMAKE_BU
   done
 fi
 
-echo "== Windows build and tests under Wine"
+stage "Windows build and tests under Wine"
 if build windows build/win -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" -DCMAKE_BUILD_TYPE=Release; then
   . scripts/wine-env.sh
   wine_env_start build/wine-state 2>/dev/null
@@ -95,6 +105,7 @@ if build windows build/win -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.
 fi
 
 echo
+stage "done"
 printf '%s\n' "${report[@]}"
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]
