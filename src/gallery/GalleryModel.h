@@ -80,6 +80,7 @@ private:
   void relabelTabs();
   void showBlocks();
   void showRecentBlocks();
+  void loadList(const std::vector<std::u16string>& paths);
   void showUserBlocks();
   void dropShownBlocks();
   void addUserBlocks();
@@ -112,6 +113,7 @@ private:
   SpecialtyTabs tabs_;
   DetailsPanel details_;
   size_t caret_ = library::kNoNode;
+  uint64_t listLoads_ = 0;  // lists given to the thumbnail list so far
   ListMode listMode_ = ListMode::Catalogue;
 };
 

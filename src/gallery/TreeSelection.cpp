@@ -52,7 +52,18 @@ void GalleryModel::showBlocks() {
   std::vector<std::u16string> paths;
   paths.reserve(shown_.size());
   for (const library::BlockRecord& block : shown_) paths.push_back(library::blockDwgPath(block));
-  if (paths.empty() && !isNoPromptName(nodeText(caret_))) view_.runEmptyLibraryPrompt();
+  if (paths.empty() && !isNoPromptName(nodeText(caret_))) {
+    const uint64_t loadsBefore = listLoads_;
+    view_.runEmptyLibraryPrompt();
+    // The prompt's update reloads the library and fills the list anew while it is open; this
+    // list is out of date then and would empty it again.
+    if (listLoads_ != loadsBefore) return;
+  }
+  loadList(paths);
+}
+
+void GalleryModel::loadList(const std::vector<std::u16string>& paths) {
+  ++listLoads_;
   view_.loadPaths(paths);
 }
 
@@ -63,14 +74,14 @@ void GalleryModel::showRecentBlocks() {
   std::vector<std::u16string> paths;
   paths.reserve(shown_.size());
   for (const library::BlockRecord& block : shown_) paths.push_back(library::blockDwgPath(block));
-  view_.loadPaths(paths);
+  loadList(paths);
 }
 
 void GalleryModel::showUserBlocks() {
   listMode_ = ListMode::UserBlocks;
   view_.setListMode(listMode_);
   shownUserPaths_ = library::shownUserBlocks(userPaths_);
-  view_.loadPaths(shownUserPaths_);
+  loadList(shownUserPaths_);
 }
 
 std::u16string GalleryModel::nodeText(size_t node) const {

@@ -63,6 +63,7 @@ public:
   // Dialogs.
   std::optional<std::vector<std::u16string>> filesToChoose;
   size_t prompts = 0;
+  std::function<void()> whilePrompting;  // what happens while the prompt is open
   std::function<bool()> specialtyDialog;  // what the dialog writes and whether it ends with OK
   size_t specialtyDialogs = 0;
   int32_t downloadsReported = 0;
@@ -163,6 +164,7 @@ public:
   void runEmptyLibraryPrompt() override {
     calls.push_back("prompt");
     ++prompts;
+    if (whilePrompting) whilePrompting();
   }
   bool runSpecialtyDialog() override {
     ++specialtyDialogs;

@@ -61,6 +61,17 @@ TEST_F(TreeSelection, AnEmptyCategoryPromptsUnlessItsNameIsOneOfTheQuietOnes) {
   EXPECT_EQ(view.loads, 2u);
 }
 
+TEST_F(TreeSelection, AListFilledWhileThePromptWasOpenIsNotEmptiedWhenItCloses) {
+  // The prompt's update reloads the library, and the reload selects the root again.
+  view.whilePrompting = [&] {
+    view.whilePrompting = nullptr;
+    view.click(u"图库");
+  };
+  view.click(u"乔木");
+  EXPECT_EQ(view.prompts, 1u);
+  EXPECT_EQ(view.listPaths, (Ids{library.dwg(u"01_建筑/门窗", u"m1"), library.dwg(u"01_建筑/门窗", u"m2")}));
+}
+
 TEST_F(TreeSelection, ANewSelectionStopsTheLoaderBeforeDroppingTheShownThumbnails) {
   view.click(u"门窗");
   view.calls.clear();
