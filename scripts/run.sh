@@ -3,9 +3,20 @@
 # bundled sample library: on your display when DISPLAY is set, otherwise on a private Xvfb. Saves
 # a screenshot either way and prints where it is. On your display the gallery stays until you
 # close it; under Xvfb it is ended after the screenshot.
+#
+# The sample library is also served over HTTP on 127.0.0.1, and the gallery's Blockery.ini points
+# at that server, so "更新" works as it does against a real update server. With --new-user the
+# gallery starts on an empty library, as a new user's does, and fills itself through "更新"; under
+# Xvfb the script presses "更新" itself and takes the screenshot when the update is done.
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
+new_user=
+case "${1:-}" in
+  --new-user) new_user=1 ;;
+  "") ;;
+  *) echo "usage: bash scripts/run.sh [--new-user]"; exit 2 ;;
+esac
 bash scripts/install-deps.sh || exit 1
 
 build=build/win
@@ -23,25 +34,47 @@ fi
 . scripts/wine-env.sh
 echo "preparing the Wine prefix in $run (the first time takes a while)"
 wine_env_start "$run/wine" use-display 2>/dev/null
-gallery_pid=
+gallery_pid= server_pid=
 stop() {
   [ -n "$gallery_pid" ] && kill "$gallery_pid" 2>/dev/null
+  [ -n "$server_pid" ] && kill "$server_pid" 2>/dev/null
   wine_env_stop
 }
 trap stop EXIT
 
-# The gallery's documents folder, with the sample library installed where the gallery keeps it.
+# The update server: the sample library's server layout, served by a static web server.
+server=$run/server
+[ -f "$server/InkCasket/InkCasket.xml" ] || python3 tools/samplelib/samplelib.py --server "$server" >/dev/null ||
+  { echo "the sample library could not be made"; exit 1; }
+port=$(python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
+python3 -m http.server "$port" --bind 127.0.0.1 --directory "$server" >"$run/server.log" 2>&1 &
+server_pid=$!
+echo "update server: http://127.0.0.1:$port/InkCasket (serving $server)"
+
+# The program folder, with its Blockery.ini naming that server and, as the default index a new
+# user's gallery starts from, the index that server serves.
+program=$run/program
+rm -rf "$program"
+cp -r "$build/program" "$program"
+cp "$server/InkCasket/InkCasket.xml" "$program/InkCasket.xml"
+printf '[Server]\r\nBaseUrl=http://127.0.0.1:%s\r\n' "$port" >"$program/Blockery.ini"
+
+# The gallery's documents folder, with the sample library installed where the gallery keeps it
+# (or, for a new user, an empty one).
 documents=$root/$run/Documents
-mkdir -p "$documents"
 wine reg add 'HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\User Shell Folders' /v Personal \
   /t REG_EXPAND_SZ /d "$(winepath -w "$documents")" /f >/dev/null 2>&1
 data_root=$documents/Scrydir/InkCasket
-if [ ! -f "$data_root/InkCasket.xml" ]; then
+if [ -n "$new_user" ]; then
+  rm -rf "$documents"
+  echo "starting on an empty library in $data_root: press 更新 to fetch the sample library"
+elif [ ! -f "$data_root/InkCasket.xml" ]; then
   echo "installing the sample library into $data_root"
   python3 tools/samplelib/samplelib.py --data-root "$data_root" >/dev/null || echo "(sample library not installed)"
 fi
+mkdir -p "$documents"
 
-wine "$build/program/Blockery.exe" >"$run/gallery.log" 2>&1 </dev/null &
+wine "$program/Blockery.exe" >"$run/gallery.log" 2>&1 </dev/null &
 gallery_pid=$!
 probe() { wine "$build/tools/standin-host/standin-host.exe" "$@" 2>/dev/null | tr -d '\r'; }
 shown=
@@ -53,6 +86,26 @@ done
 if [ -z "$shown" ]; then
   echo "the gallery did not open (see $run/gallery.log)"
   exit 1
+fi
+if [ -n "$new_user" ] && [ -n "$WINE_ENV_XVFB_PID" ]; then
+  # Nobody is there to press "更新图库" on the empty-library prompt (or "更新" when there is no
+  # prompt): press it here, wait until no more blocks arrive, then press OK on the update dialog.
+  read -r gx gy < <(probe find '墨匣' | sed -nE 's/.* left=([-0-9]+) top=([-0-9]+).*/\1 \2/p')
+  read -r sw sh < <(xdpyinfo | sed -nE 's/^ *dimensions: +([0-9]+)x([0-9]+) pixels.*/\1 \2/p')
+  sleep 2
+  xdotool mousemove $((gx + 235)) $((gy + 296)) click 1   # the prompt, centred over the gallery
+  sleep 3
+  [ -n "$(find "$data_root" -name FileList.xml)" ] || xdotool mousemove $((gx + 430)) $((gy + 15)) click 1
+  blocks=-1 same=0
+  for i in $(seq 1 300); do
+    now=$(find "$data_root" -name '*.dwg' | wc -l)
+    if [ "$now" -gt 0 ] && [ "$now" = "$blocks" ]; then same=$((same + 1)); else same=0; fi
+    blocks=$now
+    [ "$same" -ge 10 ] && break
+    sleep 0.5
+  done
+  echo "$blocks blocks fetched from the update server"
+  xdotool mousemove $((sw / 2 - 62)) $((sh / 2 + 100)) click 1   # OK of the centred update dialog
 fi
 sleep 3  # let the first thumbnails arrive
 shot=$root/$run/blockery.png
