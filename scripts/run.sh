@@ -8,15 +8,21 @@
 # at that server, so "更新" works as it does against a real update server. With --new-user the
 # gallery starts on an empty library, as a new user's does, and fills itself through "更新"; under
 # Xvfb the script presses "更新" itself and takes the screenshot when the update is done.
+#
+# With --host the gallery is started by the stand-in CAD host (a test tool, not part of the
+# product) as an ARX host starts it: a block double-clicked in the gallery arrives in the host
+# window's title, and a double-click in the host window opens the gallery again.
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
-new_user=
-case "${1:-}" in
-  --new-user) new_user=1 ;;
-  "") ;;
-  *) echo "usage: bash scripts/run.sh [--new-user]"; exit 2 ;;
-esac
+new_user= host=
+for option in "$@"; do
+  case "$option" in
+    --new-user) new_user=1 ;;
+    --host) host=1 ;;
+    *) echo "usage: bash scripts/run.sh [--new-user] [--host]"; exit 2 ;;
+  esac
+done
 bash scripts/install-deps.sh || exit 1
 
 build=build/win
@@ -74,12 +80,21 @@ elif [ ! -f "$data_root/InkCasket.xml" ]; then
 fi
 mkdir -p "$documents"
 
-wine "$program/Blockery.exe" >"$run/gallery.log" 2>&1 </dev/null &
+standin=$build/tools/standin-host/standin-host.exe
+if [ -n "$host" ]; then
+  # The host ends the gallery it started when it is closed.
+  wine "$standin" host "$(winepath -w "$root/$run/host.log")" --start "$(winepath -w "$root/$program/Blockery.exe")" \
+    "arx show %w" >"$run/gallery.log" 2>&1 </dev/null &
+  title='墨 匣'
+else
+  wine "$program/Blockery.exe" >"$run/gallery.log" 2>&1 </dev/null &
+  title='墨匣'
+fi
 gallery_pid=$!
-probe() { wine "$build/tools/standin-host/standin-host.exe" "$@" 2>/dev/null | tr -d '\r'; }
+probe() { wine "$standin" "$@" 2>/dev/null | tr -d '\r'; }
 shown=
 for i in $(seq 1 240); do
-  probe find '墨匣' | grep -q 'visible=1' && { shown=1; break; }
+  probe find "$title" | grep -q 'visible=1' && { shown=1; break; }
   kill -0 "$gallery_pid" 2>/dev/null || break
   sleep 0.25
 done
@@ -90,7 +105,7 @@ fi
 if [ -n "$new_user" ] && [ -n "$WINE_ENV_XVFB_PID" ]; then
   # Nobody is there to press "更新图库" on the empty-library prompt (or "更新" when there is no
   # prompt): press it here, wait until no more blocks arrive, then press OK on the update dialog.
-  read -r gx gy < <(probe find '墨匣' | sed -nE 's/.* left=([-0-9]+) top=([-0-9]+).*/\1 \2/p')
+  read -r gx gy < <(probe find "$title" | sed -nE 's/.* left=([-0-9]+) top=([-0-9]+).*/\1 \2/p')
   read -r sw sh < <(xdpyinfo | sed -nE 's/^ *dimensions: +([0-9]+)x([0-9]+) pixels.*/\1 \2/p')
   sleep 2
   xdotool mousemove $((gx + 235)) $((gy + 296)) click 1   # the prompt, centred over the gallery
@@ -113,7 +128,11 @@ import -window root "$shot"
 echo "screenshot: $shot"
 
 if [ -z "$WINE_ENV_XVFB_PID" ]; then
-  echo "the gallery is on display $DISPLAY; close it to end"
+  if [ -n "$host" ]; then
+    echo "the stand-in host and the gallery are on display $DISPLAY; close the host to end"
+  else
+    echo "the gallery is on display $DISPLAY; close it to end"
+  fi
   wait "$gallery_pid"
   gallery_pid=
 fi

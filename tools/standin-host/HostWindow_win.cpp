@@ -3,6 +3,7 @@
 #include "base/Text.h"
 #include "base/WinText.h"
 #include "Output.h"
+#include "win/Gdi.h"
 
 namespace standin {
 
@@ -24,6 +25,8 @@ bool HostWindow::open(const std::u16string& title) {
 }
 
 bool HostWindow::startProgram(const std::u16string& program, std::u16string tokens) {
+  program_ = program;
+  tokens_ = tokens;
   base::replaceAll(tokens, u"%w", number(uint32_t(reinterpret_cast<uintptr_t>(handle()))));
   std::u16string line = u"\"" + program + u"\" " + tokens;
   std::wstring editable(reinterpret_cast<const wchar_t*>(line.c_str()));
@@ -35,7 +38,11 @@ bool HostWindow::startProgram(const std::u16string& program, std::u16string toke
     return false;
   }
   CloseHandle(started.hThread);
-  child_ = win::KernelHandle(started.hProcess);
+  if (childRunning()) {
+    CloseHandle(started.hProcess);  // a second start hands its request to the first and ends
+  } else {
+    child_ = win::KernelHandle(started.hProcess);
+  }
   writeLine(log_, u"started " + number(started.dwProcessId));
   return true;
 }
@@ -51,6 +58,26 @@ bool HostWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
                       u" lParam=" + base::decimal(int64_t(lParam)) + u" title=" + text());
   result = 0;
   return true;
+}
+
+bool HostWindow::OnPaint() {
+  win::PaintDC dc(handle());
+  RECT box = clientRect();
+  InflateRect(&box, -12, -12);
+  const wchar_t* hint = program_.empty() ? L"" : L"Double-click here to open the gallery; a block double-clicked there "
+                                                  L"arrives in this window's title.";
+  DrawTextW(dc, hint, -1, &box, DT_WORDBREAK);
+  return true;
+}
+
+bool HostWindow::OnLButtonDoubleClick(UINT, POINT) {
+  if (!program_.empty()) startProgram(program_, tokens_);
+  return true;
+}
+
+bool HostWindow::childRunning() const {
+  DWORD code = 0;
+  return child_ && GetExitCodeProcess(child_.get(), &code) && code == STILL_ACTIVE;
 }
 
 bool HostWindow::OnClose() {

@@ -2,7 +2,8 @@
 // hand-off message (1032 from an ARX gallery, 1128 from a Draftwell one) with both arguments and
 // the title the window has at that moment (where the gallery put the block's path). Gallery
 // command messages (1124) it gets are logged too, for when it stands in for a running gallery.
-// It can start the gallery itself, and ends that child when it is closed.
+// It can start the gallery itself, and ends that child when it is closed; a double-click in the
+// window starts it again with the same tokens, as a CAD command that opens the gallery would.
 #pragma once
 #include <cstdio>
 #include <string>
@@ -21,14 +22,18 @@ public:
 
 protected:
   bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+  bool OnPaint() override;
+  bool OnLButtonDoubleClick(UINT keys, POINT point) override;
   bool OnClose() override;
   void OnDestroy() override;
 
 private:
   void endChild();
+  bool childRunning() const;
 
   std::FILE* log_;
-  win::KernelHandle child_;
+  std::u16string program_, tokens_;
+  win::KernelHandle child_;  // the first start still running
 };
 
 }  // namespace standin
