@@ -50,6 +50,29 @@ public:
   ElementRecord& operator[](uint32_t n) { return segments_[n >> kSegmentShift][n & (kSegmentSize - 1)]; }
   const ElementRecord& operator[](uint32_t n) const { return segments_[n >> kSegmentShift][n & (kSegmentSize - 1)]; }
 
+  // Makes record n a child of parent, right after its child `after`, or its first child when
+  // parent has none yet; pass the last child (lastChild) to append.
+  void link(uint32_t parent, uint32_t n, uint32_t after) {
+    ElementRecord& r = (*this)[n];
+    ElementRecord& up = (*this)[parent];
+    r.parent = parent;
+    if (up.firstChild == 0) {
+      up.firstChild = n;
+      r.previousSibling = n;
+      r.flags |= ElementRecord::kFirstChild;
+      return;
+    }
+    ElementRecord& before = (*this)[after];
+    r.nextSibling = before.nextSibling;
+    r.previousSibling = after;
+    before.nextSibling = n;
+    (*this)[r.nextSibling ? r.nextSibling : up.firstChild].previousSibling = n;
+  }
+  uint32_t lastChild(uint32_t parent) const {
+    const uint32_t first = (*this)[parent].firstChild;
+    return first ? (*this)[first].previousSibling : 0;
+  }
+
   uint32_t size() const { return size_; }
   uint32_t capacity() const { return capacity_; }
   size_t segmentCount() const { return segments_.size(); }

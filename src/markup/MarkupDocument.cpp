@@ -77,19 +77,8 @@ bool MarkupDocument::parse() {
       ElementRecord& r = index_[n];
       r.start = node.start;
       r.flags = uint32_t(open.size());
-      r.parent = parent;
       r.setTagLengths(node.length, 0);
-      ElementRecord& up = index_[parent];
-      if (up.firstChild == 0) {
-        up.firstChild = n;
-        r.previousSibling = n;
-        r.flags |= ElementRecord::kFirstChild;
-      } else {
-        ElementRecord& first = index_[up.firstChild];
-        index_[first.previousSibling].nextSibling = n;
-        r.previousSibling = first.previousSibling;
-        first.previousSibling = n;
-      }
+      index_.link(parent, n, index_.lastChild(parent));
       if (node.emptyElement) r.length = node.length;
       else open.push_back({n, node.start + 1, node.nameLength});
     } else if (node.kind == kEndTagNode) {

@@ -72,8 +72,7 @@ bool MarkupDocument::insertElement(std::u16string_view name, std::u16string_view
     if (std::u16string_view(text_).substr(at, 2) == u"\r\n") at += 2;
   } else {
     at = contentEnd(parent);
-    uint32_t first = index_[parent].firstChild;
-    after = first ? index_[first].previousSibling : 0;
+    after = index_.lastChild(parent);
   }
   replaceText(at, 0, piece, 0);
 
@@ -82,20 +81,8 @@ bool MarkupDocument::insertElement(std::u16string_view name, std::u16string_view
   r.start = at;
   r.length = elementLength;
   r.setTagLengths(startTagLength, endTagLength);
-  r.parent = parent;
   r.flags = parent ? index_[parent].level() + 1 : 0;
-  ElementRecord& up = index_[parent];
-  if (up.firstChild == 0) {
-    up.firstChild = n;
-    r.previousSibling = n;
-    r.flags |= ElementRecord::kFirstChild;
-  } else {
-    ElementRecord& before = index_[after];
-    r.nextSibling = before.nextSibling;
-    r.previousSibling = after;
-    before.nextSibling = n;
-    index_[r.nextSibling ? r.nextSibling : up.firstChild].previousSibling = n;
-  }
+  index_.link(parent, n, after);
   if (asChild) {
     child_ = n;
     current_ = parent;

@@ -11,8 +11,7 @@ prepare_library
 start_server
 columns=/InkCasket/Structure/Columns
 template="$work/template"
-make_data_root "$template" 01000000000   # the structure specialty alone: columns, then beams
-rm -f "$template/02_结构/01_柱/"*.dwg
+make_structure_root "$template"
 
 name_of() { grep -A1 "id=\"$1\"" "$work/server$columns/Columns.xml" | sed -n 's/.*<Name>\(.*\)<\/Name>.*/\1/p'; }
 

@@ -9,8 +9,7 @@ prepare_library
 start_server
 columns=/InkCasket/Structure/Columns
 template="$work/template"
-make_data_root "$template" 01000000000   # the structure specialty alone: columns, then beams
-rm -f "$template/02_结构/01_柱/"*.dwg
+make_structure_root "$template"
 
 
 # run_update DATA_ROOT: the stand-in on that data root, its "更新" button pressed.

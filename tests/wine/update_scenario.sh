@@ -40,6 +40,13 @@ make_data_root() {
     fail "samplelib --data-root"
 }
 
+# make_structure_root DIR: the structure specialty alone (columns, then beams), with the column
+# lists on disk but none of their blocks.
+make_structure_root() {
+  make_data_root "$1" 01000000000
+  rm -f "$1/02_结构/01_柱/"*.dwg
+}
+
 start_server() {
   local ready="$work/server.port"
   python3 "$BLOCKERY_SOURCE/tests/server/blockery_test_server.py" --root "$work/server" --port 0 \
