@@ -8,7 +8,9 @@ namespace base {
 
 bool OutputFile::create(const std::u16string& path) {
   close();
-  HANDLE h = CreateFileW(wide(path), GENERIC_WRITE, FILE_SHARE_WRITE, nullptr, CREATE_ALWAYS,
+  // Readers may look, but a second writer of the same file fails here instead of truncating it
+  // under the first.
+  HANDLE h = CreateFileW(wide(path), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
                          FILE_ATTRIBUTE_NORMAL, nullptr);
   if (h == INVALID_HANDLE_VALUE) return false;
   handle_ = reinterpret_cast<intptr_t>(h);

@@ -88,7 +88,7 @@ void CGalleryAddDlg::paintContent(HDC dc, int width, int height) {
 
 bool runSpecialtyDialog(HWND owner, const library::Categories& categories, const std::u16string& dataRoot) {
   CGalleryAddDlg dialog(categories, dataRoot);
-  return dialog.doModal(owner) == IDOK;
+  return dialog.doModal(win::Dialog::modalOwner(owner)) == IDOK;
 }
 
 }  // namespace gallery

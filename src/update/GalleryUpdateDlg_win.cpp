@@ -86,10 +86,8 @@ int32_t runLibraryUpdate(HWND mainWindow, const library::CategoryTable& table) {
 }
 
 int32_t runLibraryUpdate(HWND mainWindow, const library::CategoryTable& table, FetchServices services) {
-  win::Dialog* open = win::Dialog::activeModal();
-  HWND owner = open && open->isWindow() ? open->handle() : mainWindow;
   CGalleryUpdateDlg dialog(table, mainWindow, std::move(services));
-  dialog.doModal(owner);
+  dialog.doModal(win::Dialog::modalOwner(mainWindow));
   return dialog.downloadedCount();
 }
 

@@ -18,8 +18,9 @@ namespace update {
 
 class CGalleryUpdateDlg : public skin::SkinnedDialog, private UpdateWalkHost {
 public:
-  // table is the main window's category table; it must outlive the dialog. mainWindow receives
-  // timer 1001 (the reload) when the walk stored blocks.
+  // The dialog walks its own copy of the main window's category table: a host's command may
+  // rebuild the main window's table while the walk runs. mainWindow receives timer 1001 (the
+  // reload) when the walk stored blocks.
   CGalleryUpdateDlg(const library::CategoryTable& table, HWND mainWindow, FetchServices services);
 
   int32_t downloadedCount() const { return walk_.downloadedCount(); }
@@ -45,7 +46,7 @@ private:
   void requestReload() override;
   void writeDebugLine(std::u16string_view line) override;
 
-  const library::CategoryTable& table_;
+  const library::CategoryTable table_;
   HWND mainWindow_;
   FetchServices services_;
   UpdateWalk walk_;

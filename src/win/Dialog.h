@@ -20,6 +20,9 @@ public:
 
   // The dialog at the top of this thread's modal loops, or nullptr.
   static Dialog* activeModal();
+  // The owner for a new modal dialog: the innermost open modal dialog, else fallback, so that
+  // whatever is open beneath stays disabled while the new one runs.
+  static HWND modalOwner(HWND fallback);
   // Offers a message to the active modal dialog; true when it was taken there.
   static bool translateForActiveModal(MSG& message);
 

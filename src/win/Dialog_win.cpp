@@ -21,6 +21,10 @@ bool answersDirectly(UINT message) {
 
 Dialog* Dialog::activeModal() { return topModal; }
 
+HWND Dialog::modalOwner(HWND fallback) {
+  return topModal && topModal->isWindow() ? topModal->handle() : fallback;
+}
+
 bool Dialog::translateForActiveModal(MSG& message) {
   return topModal && topModal->isWindow() && topModal->PreTranslateMessage(message);
 }
