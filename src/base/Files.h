@@ -17,7 +17,10 @@ std::optional<uint64_t> size(const std::u16string& path);
 bool readWhole(const std::u16string& path, std::string& bytes);
 bool writeWhole(const std::u16string& path, std::string_view bytes);   // creates or truncates
 bool copy(const std::u16string& from, const std::u16string& to, bool overwrite);
-// Moves source over target in one step; target is either the old or the new file, never half.
+// Makes an empty file; false when one is there already (it is left as it is) or none can be made.
+bool createNew(const std::u16string& path);
+// Puts source's bytes on the disk, then moves source over target in one step: after a crash the
+// target is either the old file or the whole new one.
 bool replaceAtomically(const std::u16string& source, const std::u16string& target);
 bool remove(const std::u16string& path);
 bool createDirectory(const std::u16string& path);   // one level; an existing folder gives false

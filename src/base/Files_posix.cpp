@@ -99,8 +99,17 @@ bool copy(const std::u16string& from, const std::u16string& to, bool overwrite) 
   return true;
 }
 
+bool createNew(const std::u16string& path) {
+  int fd = ::open(native(path).c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+  return fd >= 0 && ::close(fd) == 0;
+}
+
 bool replaceAtomically(const std::u16string& source, const std::u16string& target) {
-  return ::rename(native(source).c_str(), native(target).c_str()) == 0;
+  int fd = ::open(native(source).c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return false;
+  bool onDisk = ::fsync(fd) == 0;
+  ::close(fd);
+  return onDisk && ::rename(native(source).c_str(), native(target).c_str()) == 0;
 }
 
 bool remove(const std::u16string& path) { return ::unlink(native(path).c_str()) == 0; }

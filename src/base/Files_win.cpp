@@ -89,7 +89,19 @@ bool copy(const std::u16string& from, const std::u16string& to, bool overwrite) 
   return CopyFileW(wide(from), wide(to), overwrite ? FALSE : TRUE) != 0;
 }
 
+bool createNew(const std::u16string& path) {
+  FileHandle file(CreateFileW(wide(path), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+  return file.ok();
+}
+
 bool replaceAtomically(const std::u16string& source, const std::u16string& target) {
+  // The move is logged by the file system, the data is not: without the flush a crash soon after
+  // could leave the new name on a file whose bytes never reached the disk.
+  {
+    FileHandle file(CreateFileW(wide(source), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.ok() || !FlushFileBuffers(file.h)) return false;
+  }
   return MoveFileExW(wide(source), wide(target), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }
 

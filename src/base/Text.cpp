@@ -66,7 +66,7 @@ std::u16string fromUtf8(std::string_view bytes) {
       ++i;
       continue;
     }
-    int extra = b >= 0xF0 && b <= 0xF4 ? 3 : b >= 0xE0 ? 2 : b >= 0xC2 && b < 0xE0 ? 1 : -1;
+    int extra = b >= 0xF0 && b <= 0xF4 ? 3 : b >= 0xE0 && b < 0xF0 ? 2 : b >= 0xC2 && b < 0xE0 ? 1 : -1;
     char32_t c = extra == 3 ? b & 0x07 : extra == 2 ? b & 0x0F : b & 0x1F;
     bool ok = extra > 0;
     for (int k = 1; ok && k <= extra; ++k) {

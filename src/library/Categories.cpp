@@ -64,7 +64,7 @@ private:
   // A row for entry k below the parent row, or kNoRow when its name is refused.
   size_t addRow(size_t k, RowLevel level, size_t parentRow) {
     const std::u16string& localName = c_.entries.localNames[k];
-    if (!isSafeLocalName(localName)) {
+    if (!isSafeFolderName(localName)) {
       c_.refusedEntries.push_back(k);
       return kNoRow;
     }

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "base/Text.h"
+#include "library/CopyBudget.h"
 #include "library/SafeName.h"
 #include "library/TextFile.h"
 #include "library/TextSearch.h"
@@ -32,10 +33,12 @@ public:
   }
 
 private:
-  // False when a tag occurs nowhere further on, which ends the whole scan.
+  // False when a tag occurs nowhere further on, or the copies outgrew the text, which ends the
+  // whole scan.
   bool readItem(TextPos itemAt, BlockRecord& block) {
     TextPos q1 = quotes_.from(itemAt), q2 = quotes_.from(q1 + 1);
     block.id = base::trimmed(between(text_, q1 + 1, q2));
+    if (!budget_.spend(block.id.size())) return false;
     TextPos at = q1 + 1;
     std::array<std::u16string*, 6> fields = {&block.name, &block.spec, &block.detail,
                                              &block.mfrs, &block.url, &block.folder};
@@ -46,6 +49,7 @@ private:
       TextPos s = findIn(text_, u">", t) + 1;
       TextPos e = findIn(text_, u"<", s);
       fields[k]->assign(between(text_, s, e));
+      if (!budget_.spend(fields[k]->size())) return false;
       at = s;
     }
     return true;
@@ -54,6 +58,7 @@ private:
   std::u16string_view text_;
   const CategoryRow* row_;   // none for the recently-used list
   BlockList& blocks_;
+  CopyBudget budget_{text_.size()};
   TextSearch items_{text_, u"<Item"};
   TextSearch quotes_{text_, u"\""};
   std::array<TextSearch, 6> tags_{TextSearch{text_, u"<Name"},   TextSearch{text_, u"<Spec"},

@@ -13,10 +13,8 @@ namespace library {
 
 void loadUserBlocks(const std::u16string& dataRoot, PathList& userBlockPaths) {
   const std::u16string file = base::joinPath(dataRoot, kUserBlockFile);
-  if (!base::files::exists(file)) {
-    base::files::writeWhole(file, {});
-    return;
-  }
+  // Only a file that is not there is made: one another gallery just wrote stays whole.
+  if (base::files::createNew(file)) return;
   markup::MarkupDocument document;
   if (!document.loadFile(file) || !document.parse()) return;
   while (document.nextElement(u"root"))

@@ -51,6 +51,18 @@ TEST(Files, AtomicReplaceSwapsInTheNewFileAndKeepsTheOldOneOnFailure) {
   EXPECT_EQ(bytes, "new");
 }
 
+TEST(Files, CreateNewMakesAnEmptyFileButNeverTouchesOneThatIsThere) {
+  TempFolder dir;
+  ASSERT_TRUE(files::createNew(dir.file(u"UserBlock.xml")));
+  EXPECT_EQ(files::size(dir.file(u"UserBlock.xml")), 0u);
+  files::writeWhole(dir.file(u"UserBlock.xml"), "<root/>");
+  EXPECT_FALSE(files::createNew(dir.file(u"UserBlock.xml")));
+  std::string bytes;
+  files::readWhole(dir.file(u"UserBlock.xml"), bytes);
+  EXPECT_EQ(bytes, "<root/>");
+  EXPECT_FALSE(files::createNew(dir.file(u"no-such-folder/UserBlock.xml")));
+}
+
 TEST(Files, DirectoriesAreMadeOneLevelAtATime) {
   TempFolder dir;
   EXPECT_FALSE(files::createDirectory(dir.file(u"a") + kPathSeparator + u"b"));

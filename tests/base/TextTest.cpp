@@ -16,6 +16,8 @@ TEST(Text, BrokenInputBecomesReplacementCharacters) {
   EXPECT_EQ(fromUtf8("\xE5\x9B"), u"\uFFFD\uFFFD");           // cut short
   EXPECT_EQ(fromUtf8("\xC0\xAF"), u"\uFFFD\uFFFD");           // overlong slash
   EXPECT_EQ(fromUtf8("\xED\xA0\x80"), u"\uFFFD\uFFFD\uFFFD");  // encoded surrogate
+  EXPECT_EQ(fromUtf8("\xF8\x80\x80"), u"\uFFFD\uFFFD\uFFFD");  // no lead byte above F4
+  EXPECT_EQ(fromUtf8("\xFF\xBF\xBF"), u"\uFFFD\uFFFD\uFFFD");
   EXPECT_EQ(toUtf8(std::u16string(1, char16_t(0xD800))), "\xEF\xBF\xBD");
 }
 

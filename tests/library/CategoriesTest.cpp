@@ -222,10 +222,15 @@ TEST_F(RebuildCategories, UnsafeLocalNamesAreRefusedWithEverythingBelowThem) {
   EXPECT_FALSE(base::files::exists(dir_.file(u"escape")));
 }
 
-TEST(SafeLocalName, RefusesNamesThatLeaveTheirFolder) {
+TEST(SafeLocalName, RefusesNamesThatLeaveTheirFolderOrThatWindowsChanges) {
   for (std::u16string_view bad : {u"", u".", u"..", u"a\\b", u"a/b", u"c:", u"a*", u"a?", u"\"a\"", u"<a",
-                                  u"a>", u"a|b", u"a\tb", u"a\nb", u"\x7f"})
+                                  u"a>", u"a|b", u"a\tb", u"a\nb", u"\x7f", u"CON", u"nul", u"Aux.dwg", u"COM1",
+                                  u"lpt9.x"})
     EXPECT_FALSE(isSafeLocalName(bad)) << base::toUtf8(bad);
-  for (std::u16string_view good : {u"01_Trees", u"...", u".hidden", u"园林 景观", u"a.b", u"a-b_(c)"})
+  for (std::u16string_view good : {u"01_Trees", u".hidden", u"园林 景观", u"a.b", u"a-b_(c)", u"CONSOLE",
+                                   u"COM0", u"COM10", u"nul_", u" Oak ", u"a."})
     EXPECT_TRUE(isSafeLocalName(good)) << base::toUtf8(good);
+  // As folders, names ending in a dot or a blank are refused too.
+  for (std::u16string_view bad : {u"...", u"a.", u"a ", u"CON"}) EXPECT_FALSE(isSafeFolderName(bad)) << base::toUtf8(bad);
+  EXPECT_TRUE(isSafeFolderName(u"01_Trees"));
 }

@@ -71,6 +71,19 @@ TEST(ScanCategoryIndex, ASpecialtyWithoutNumTakesTheNextOne) {
   EXPECT_EQ(numbers, (SpecialtyNumbers{u"7", u"7", u""}));
 }
 
+TEST(ScanCategoryIndex, SpecialtiesThatAllBorrowOneHugeNumberStopBeforeTheCopiesOutgrowTheText) {
+  std::u16string text;
+  for (int i = 0; i < 2000; ++i) text += u"<Folder a=\"A\" b=\"A\"></Folder>";
+  text += u"<Folder a=\"B\" b=\"B\"><Num>" + std::u16string(20000, u'7') + u"</Num></Folder>";
+  SpecialtyNumbers numbers;
+  auto entries = entriesOf(text, &numbers);
+  size_t copied = 0;
+  for (const auto& n : numbers) copied += n.size();
+  EXPECT_LE(copied, 4 * text.size() + 4096);
+  EXPECT_GT(entries.size(), 0u);
+  EXPECT_EQ(numbers.size(), entries.size());
+}
+
 TEST(ScanCategoryIndex, AnEmptyChildValueTakesTheTextUpToTheNextQuote) {
   auto entries = entriesOf(
       u"<Folder a=\"F\" b=\"F\"><Parent a=\"P\" b=\"P\"><Child n=\"\">Oak</Child><Child n=\"x\">Elm</Child>"

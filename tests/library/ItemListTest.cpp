@@ -90,6 +90,22 @@ TEST(ScanItemList, ATagMissingFromTheRestOfTheFileEndsTheScan) {
   EXPECT_EQ(idsOf(blocks), (std::vector<std::u16string>{u"a"}));
 }
 
+TEST(ScanItemList, ItemsThatAllBorrowOneHugeValueStopBeforeTheCopiesOutgrowTheText) {
+  // Every item lacks <Url, so each would copy the one far ahead: memory by the square of the size.
+  std::u16string text;
+  for (int i = 0; i < 2000; ++i)
+    text += u"<Item id=\"" + std::u16string(1, char16_t(u'a' + i % 26)) +
+            u"\"><Name>n</Name><Spec>s</Spec><Detail>d</Detail><Mfrs>m</Mfrs></Item>\n";
+  text += u"<Item id=\"last\"><Name>n</Name><Spec>s</Spec><Detail>d</Detail><Mfrs>m</Mfrs><Url>" +
+          std::u16string(20000, u'x') + u"</Url></Item>\n";
+  BlockList blocks = scan(text);
+  size_t copied = 0;
+  for (const auto& b : blocks) copied += b.url.size();
+  EXPECT_LE(copied, 4 * text.size() + 4096);
+  EXPECT_GT(blocks.size(), 0u);  // what was read before the budget ran out stays
+  EXPECT_LT(blocks.size(), 2000u);
+}
+
 TEST(ScanItemList, IdsAreTrimmedAndTakenFromTheFirstQuotedValue) {
   auto blocks = scan(u"<Item key=\"\t 5 \r\n\" other=\"9\"><Name>N</Name><Spec/><Detail/><Mfrs/><Url/></Item>");
   ASSERT_EQ(blocks.size(), 1u);
