@@ -35,6 +35,9 @@ enum class GalleryTimer : int32_t {
   StartupRefresh = 1003,  // 300 ms after initialisation
   OpenLandscape = 1005,   // "园林景观"
   OpenSecurity = 1006,    // "弱电安防"
+  // Right after a selection showed an empty category: the prompt's update may rebuild the tree,
+  // which must not happen inside the tree's own selection notification.
+  EmptyLibraryPrompt = 1007,
 };
 
 inline constexpr uint32_t kArxHandOffMessage = 1032;        // WM_USER + 8, (0, 100)

@@ -85,6 +85,7 @@ void GalleryModel::timerFired(int32_t id) {
       break;
     case GalleryTimer::OpenLandscape: openNamedNode(kLandscapeNode); break;
     case GalleryTimer::OpenSecurity: openNamedNode(kSecurityNode); break;
+    case GalleryTimer::EmptyLibraryPrompt: view_.runEmptyLibraryPrompt(); break;
   }
 }
 

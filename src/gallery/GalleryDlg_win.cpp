@@ -69,6 +69,12 @@ void CGalleryDlg::paintContent(HDC dc, int width, int) {
 }
 
 bool CGalleryDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  // Windows ends the process after logging off or shutting down; a gallery hidden by its host
+  // for hours still has the user's lists to write.
+  if (message == WM_ENDSESSION) {
+    if (wParam && model_) model_->saveLists();
+    return false;
+  }
   if (message != kGalleryCommandMessage) return false;
   result = model_ ? model_->command(static_cast<int64_t>(lParam), static_cast<uint64_t>(wParam)) : 0;
   return true;

@@ -80,7 +80,6 @@ private:
   void relabelTabs();
   void showBlocks();
   void showRecentBlocks();
-  void loadList(const std::vector<std::u16string>& paths);
   void showUserBlocks();
   void dropShownBlocks();
   void addUserBlocks();
@@ -113,7 +112,6 @@ private:
   SpecialtyTabs tabs_;
   DetailsPanel details_;
   size_t caret_ = library::kNoNode;
-  uint64_t listLoads_ = 0;  // lists given to the thumbnail list so far
   ListMode listMode_ = ListMode::Catalogue;
 };
 

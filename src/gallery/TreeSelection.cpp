@@ -10,6 +10,7 @@ namespace gallery {
 using library::CategoryTree;
 
 void GalleryModel::selectionChanged(size_t node) {
+  view_.killTimer(static_cast<int32_t>(GalleryTimer::EmptyLibraryPrompt));
   caret_ = node;
   const std::vector<size_t>& items = treeItems();
   if (items.empty()) return;
@@ -52,19 +53,10 @@ void GalleryModel::showBlocks() {
   std::vector<std::u16string> paths;
   paths.reserve(shown_.size());
   for (const library::BlockRecord& block : shown_) paths.push_back(library::blockDwgPath(block));
-  if (paths.empty() && !isNoPromptName(nodeText(caret_))) {
-    const uint64_t loadsBefore = listLoads_;
-    view_.runEmptyLibraryPrompt();
-    // The prompt's update reloads the library and fills the list anew while it is open; this
-    // list is out of date then and would empty it again.
-    if (listLoads_ != loadsBefore) return;
-  }
-  loadList(paths);
-}
-
-void GalleryModel::loadList(const std::vector<std::u16string>& paths) {
-  ++listLoads_;
   view_.loadPaths(paths);
+  // The list is given first: the prompt's update reloads the library and fills the list anew
+  // while the prompt is open, which an empty list given afterwards would undo.
+  if (paths.empty() && !isNoPromptName(nodeText(caret_))) startTimer(GalleryTimer::EmptyLibraryPrompt, 1);
 }
 
 void GalleryModel::showRecentBlocks() {
@@ -74,14 +66,14 @@ void GalleryModel::showRecentBlocks() {
   std::vector<std::u16string> paths;
   paths.reserve(shown_.size());
   for (const library::BlockRecord& block : shown_) paths.push_back(library::blockDwgPath(block));
-  loadList(paths);
+  view_.loadPaths(paths);
 }
 
 void GalleryModel::showUserBlocks() {
   listMode_ = ListMode::UserBlocks;
   view_.setListMode(listMode_);
   shownUserPaths_ = library::shownUserBlocks(userPaths_);
-  loadList(shownUserPaths_);
+  view_.loadPaths(shownUserPaths_);
 }
 
 std::u16string GalleryModel::nodeText(size_t node) const {

@@ -51,7 +51,12 @@ void CDWGListView::prepareList() {
   send(LVM_SETIMAGELIST, LVSIL_NORMAL, reinterpret_cast<LPARAM>(m_imageList.get()));
 }
 
-void CDWGListView::OnDestroy() { loader_.StopLoader(); }
+void CDWGListView::OnDestroy() {
+  loader_.StopLoader();
+  // Without LVS_SHAREIMAGELISTS the control would destroy the image list with itself, and then
+  // m_imageList a second time.
+  send(LVM_SETIMAGELIST, LVSIL_NORMAL, 0);
+}
 
 int CDWGListView::itemAt(POINT point) const {
   LVHITTESTINFO probe{};

@@ -36,11 +36,30 @@ uint32_t overWhite(const unsigned char* p) {
   return rgb(mix(p[0]), mix(p[1]), mix(p[2]));
 }
 
+// Every chunk's declared length fits in the bytes that follow it. The decoder sizes its buffers
+// from those lengths before it reads the data, so a few hundred bytes could otherwise ask for
+// gigabytes.
+bool chunksFit(const uint8_t* data, size_t size) {
+  size_t at = 8;  // the signature
+  while (at + 12 <= size) {
+    const uint32_t length = uint32_t(data[at]) << 24 | uint32_t(data[at + 1]) << 16 | uint32_t(data[at + 2]) << 8 |
+                            uint32_t(data[at + 3]);
+    if (length > size - at - 12) return false;
+    if (data[at + 4] == 'I' && data[at + 5] == 'E' && data[at + 6] == 'N' && data[at + 7] == 'D') return true;
+    at += 12 + size_t(length);
+  }
+  return at == size;
+}
+
 }  // namespace
 
 std::optional<Image> decodePng(const uint8_t* data, size_t size, std::string& failure) {
   if (size > size_t(INT_MAX)) {
     failure = "PNG picture too large";
+    return std::nullopt;
+  }
+  if (!chunksFit(data, size)) {
+    failure = "PNG chunk longer than the picture";
     return std::nullopt;
   }
   int width = 0, height = 0, channels = 0;

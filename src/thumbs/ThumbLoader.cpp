@@ -47,12 +47,18 @@ void ThumbLoader::StopLoader() {
 }
 
 void ThumbLoader::RunLoader() {
-  placeCaptions();
-  placeCachedTiles();
-  sink_.setRedraw(true);
-  sink_.invalidate();
-  placeMissingTiles();
-  sink_.invalidate();
+  try {
+    placeCaptions();
+    placeCachedTiles();
+    sink_.setRedraw(true);
+    sink_.invalidate();
+    placeMissingTiles();
+    sink_.invalidate();
+  } catch (...) {
+    // Out of memory on a damaged preview, say: the list keeps what it has, the program goes on.
+    sink_.setRedraw(true);
+    sink_.invalidate();
+  }
   loading_.store(false);
   stopRequest_.exchange(0);
 }

@@ -52,13 +52,23 @@ TEST_F(TreeSelection, CategoryAShowsItsSubCategoryAndNeverItsSiblingAB) {
 TEST_F(TreeSelection, AnEmptyCategoryPromptsUnlessItsNameIsOneOfTheQuietOnes) {
   view.click(u"乔木");
   EXPECT_TRUE(view.listPaths.empty());
+  // The prompt comes right after the selection's notification, once the empty list is given.
+  EXPECT_EQ(view.prompts, 0u);
+  fire(GalleryTimer::EmptyLibraryPrompt);
   EXPECT_EQ(view.prompts, 1u);
-  // The prompt comes before the (empty) list is loaded.
   EXPECT_EQ(std::vector<std::string>(view.calls.end() - 2, view.calls.end()),
-            (std::vector<std::string>{"prompt", "loadPaths"}));
+            (std::vector<std::string>{"loadPaths", "prompt"}));
   view.click(u"平面植物");
+  EXPECT_EQ(view.timers.count(static_cast<int32_t>(GalleryTimer::EmptyLibraryPrompt)), 0u);
   EXPECT_EQ(view.prompts, 1u);
   EXPECT_EQ(view.loads, 2u);
+}
+
+TEST_F(TreeSelection, APromptNotYetShownIsDroppedWhenAnotherNodeIsSelected) {
+  view.click(u"乔木");
+  view.click(u"门窗");
+  EXPECT_EQ(view.timers.count(static_cast<int32_t>(GalleryTimer::EmptyLibraryPrompt)), 0u);
+  EXPECT_EQ(view.prompts, 0u);
 }
 
 TEST_F(TreeSelection, AListFilledWhileThePromptWasOpenIsNotEmptiedWhenItCloses) {
@@ -68,6 +78,7 @@ TEST_F(TreeSelection, AListFilledWhileThePromptWasOpenIsNotEmptiedWhenItCloses) 
     view.click(u"图库");
   };
   view.click(u"乔木");
+  fire(GalleryTimer::EmptyLibraryPrompt);
   EXPECT_EQ(view.prompts, 1u);
   EXPECT_EQ(view.listPaths, (Ids{library.dwg(u"01_建筑/门窗", u"m1"), library.dwg(u"01_建筑/门窗", u"m2")}));
 }

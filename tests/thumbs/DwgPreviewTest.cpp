@@ -140,6 +140,15 @@ TEST(DwgPreviewPng, RefusesHugeAndDamagedPictures) {
   std::string damaged = png(patterned(8, 8));
   damaged.resize(damaged.size() / 2);
   EXPECT_FALSE(readBytes(dwgFile({{kPngEntry, damaged}})).image);
+
+  // A chunk that claims two gigabytes in a picture of a few hundred bytes is refused unread.
+  std::string boasting = png(patterned(8, 8));
+  size_t idat = boasting.find("IDAT");
+  ASSERT_NE(idat, std::string::npos);
+  boasting.replace(idat - 4, 4, std::string("\x7F\xFF\xFF\xF0", 4));
+  PreviewReading reading = readBytes(dwgFile({{kPngEntry, boasting}}));
+  EXPECT_FALSE(reading.image);
+  EXPECT_EQ(reading.failure, "PNG chunk longer than the picture");
 }
 
 TEST(DwgPreviewTruncation, EveryShorterFileIsRefusedQuietly) {

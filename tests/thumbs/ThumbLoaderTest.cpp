@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <mutex>
+#include <new>
 #include <thread>
 
 #include "PreviewFiles.h"
@@ -232,4 +234,16 @@ TEST_F(ThumbLoaderRun, AStopWithoutRunDoesNothing) {
   loader.StopLoader();
   EXPECT_EQ(waits, 0);
   EXPECT_TRUE(list.takeLog().empty());
+}
+
+TEST_F(ThumbLoaderRun, APreviewThatRunsOutOfMemoryEndsTheRunButNotTheProgram) {
+  FakeList own;
+  ThumbLoader failing{own, cache, [](const std::u16string&) -> std::optional<Image> { throw std::bad_alloc(); }};
+  failing.LoadPaths({block(u"a.dwg"), block(u"b.dwg")});
+  waitUntilIdle(failing);
+  std::vector<std::string> log = own.takeLog();
+  ASSERT_FALSE(log.empty());
+  EXPECT_EQ(log.back(), "invalidate");
+  EXPECT_NE(std::find(log.begin(), log.end(), "redraw on"), log.end());
+  EXPECT_FALSE(failing.loading());
 }
