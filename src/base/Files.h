@@ -19,6 +19,9 @@ bool writeWhole(const std::u16string& path, std::string_view bytes);   // create
 bool copy(const std::u16string& from, const std::u16string& to, bool overwrite);
 // Makes an empty file; false when one is there already (it is left as it is) or none can be made.
 bool createNew(const std::u16string& path);
+// A sibling name for writing path's next content before it replaces path, private to this
+// process: two programs saving the same file at once do not write into one scratch file.
+std::u16string scratchFor(const std::u16string& path);
 // Puts source's bytes on the disk, then moves source over target in one step: after a crash the
 // target is either the old file or the whole new one.
 bool replaceAtomically(const std::u16string& source, const std::u16string& target);

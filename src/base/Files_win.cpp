@@ -4,6 +4,7 @@
 
 #include <atomic>
 
+#include "base/Text.h"
 #include "base/WinText.h"
 
 namespace base::files {
@@ -87,6 +88,10 @@ bool writeWhole(const std::u16string& path, std::string_view bytes) {
 
 bool copy(const std::u16string& from, const std::u16string& to, bool overwrite) {
   return CopyFileW(wide(from), wide(to), overwrite ? FALSE : TRUE) != 0;
+}
+
+std::u16string scratchFor(const std::u16string& path) {
+  return path + u"." + decimal(int64_t(GetCurrentProcessId())) + u".saving";
 }
 
 bool createNew(const std::u16string& path) {

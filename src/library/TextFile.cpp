@@ -61,7 +61,7 @@ bool writeWholeTextFile(const std::u16string& path, std::u16string_view text) {
     bytes += "\r\n";
   }
   bytes += base::toUtf8(text.substr(from));
-  const std::u16string scratch = path + u".saving";
+  const std::u16string scratch = base::files::scratchFor(path);
   if (!base::files::writeWhole(scratch, bytes) || !base::files::replaceAtomically(scratch, path)) {
     base::files::remove(scratch);
     return false;

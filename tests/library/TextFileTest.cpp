@@ -65,5 +65,6 @@ TEST(WriteWholeTextFile, AFileThatCannotBeWrittenLeavesTheOldOne) {
   writeFile(in(blocked, u"inside"), std::string_view("x"));
   EXPECT_FALSE(writeWholeTextFile(blocked, u"<root/>"));
   EXPECT_TRUE(base::files::isDirectory(blocked));
-  EXPECT_FALSE(base::files::exists(blocked + u".saving"));
+  EXPECT_FALSE(base::files::exists(base::files::scratchFor(blocked)));
+  EXPECT_EQ(base::files::listFiles(dir.path()).size(), 0u);
 }
