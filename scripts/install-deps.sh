@@ -2,7 +2,7 @@
 # Installs what building and testing need on Debian 12; does nothing when all is there.
 set -euo pipefail
 packages=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev mingw-w64 g++-mingw-w64-x86-64-posix
-          wine64 xvfb xdotool imagemagick fonts-wqy-zenhei python3 libpugixml-dev libexpat1-dev clang
+          wine64 xvfb xdotool imagemagick fonts-wqy-zenhei fonts-wqy-microhei python3 libpugixml-dev libexpat1-dev clang
           libstb-dev locales x11-utils)
 missing=()
 for p in "${packages[@]}"; do
