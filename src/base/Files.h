@@ -16,6 +16,8 @@ std::optional<uint64_t> size(const std::u16string& path);
 
 bool readWhole(const std::u16string& path, std::string& bytes);
 bool writeWhole(const std::u16string& path, std::string_view bytes);   // creates or truncates
+// Adds bytes at the end in one write, creating the file; other programs may append at the same time.
+bool append(const std::u16string& path, std::string_view bytes);
 bool copy(const std::u16string& from, const std::u16string& to, bool overwrite);
 // Makes an empty file; false when one is there already (it is left as it is) or none can be made.
 bool createNew(const std::u16string& path);

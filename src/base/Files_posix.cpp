@@ -83,6 +83,14 @@ bool writeWhole(const std::u16string& path, std::string_view bytes) {
   return ok;
 }
 
+bool append(const std::u16string& path, std::string_view bytes) {
+  int fd = ::open(native(path).c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
+  if (fd < 0) return false;
+  ssize_t n = ::write(fd, bytes.data(), bytes.size());
+  ::close(fd);
+  return n == ssize_t(bytes.size());
+}
+
 bool copy(const std::u16string& from, const std::u16string& to, bool overwrite) {
   if (!overwrite && exists(to)) return false;
   std::string bytes;

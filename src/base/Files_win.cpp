@@ -86,6 +86,14 @@ bool writeWhole(const std::u16string& path, std::string_view bytes) {
   return done == bytes.size();
 }
 
+bool append(const std::u16string& path, std::string_view bytes) {
+  FileHandle file(CreateFileW(wide(path), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                              nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file.ok() || bytes.size() > 0xFFFFFFFFu) return false;
+  DWORD written = 0;
+  return WriteFile(file.h, bytes.data(), DWORD(bytes.size()), &written, nullptr) && written == bytes.size();
+}
+
 bool copy(const std::u16string& from, const std::u16string& to, bool overwrite) {
   return CopyFileW(wide(from), wide(to), overwrite ? FALSE : TRUE) != 0;
 }
