@@ -37,10 +37,12 @@ drag_item() {
   sleep 0.5
 }
 
-# Esc during the drag: nothing changes.
-drag_item 0 240 120 Esc
+# Esc during the drag (of 防火门): nothing changes, and the Esc does not hide the hosted gallery.
+drag_item 3 240 120 Esc
+note "screenshot: $ARTIFACTS/gallery-drag.png"
 expect_eq "$(host_title)" "$original_title" "host title after a drag ended with Esc"
 expect_eq "$(tr -d '\r' <"$WORK/arx.log" | grep -c '^drop ')" 0 "drops after Esc"
+expect_eq "$(field "$(probe find "$HOSTED_TITLE")" visible)" 1 "gallery shown after a drag ended with Esc"
 
 drag_item 0 240 120
 wait_until [ "$(host_title)" = "$first_path" ] || fail "the drop did not reach the host: '$(host_title)'"
@@ -70,5 +72,5 @@ wait_until [ "$(field "$(probe popup)" visible)" = 0 ] || fail "the larger previ
 
 run_gallery arx close || fail "arx close did not end"
 wait_for_exit "$GALLERY_PID" || fail "arx close did not end the gallery"
-expect_eq "$(recent_ids | tr '\n' ' ')" "10001 " "recent blocks after the drop"
+expect_eq "$(recent_ids | tr '\n' ' ')" "10001 " "recent blocks (单开门 dropped; 防火门's drag ended with Esc)"
 echo "PASS"
