@@ -13,6 +13,8 @@ const wchar_t kClassName[] = L"BlockeryPreviewPopup";
 constexpr int kMargin = 6;
 constexpr int kLineGap = 2;
 constexpr COLORREF kFrameColour = RGB(0, 255, 0);  // the tile's frame
+constexpr UINT_PTR kOwnerCheckTimer = 1;
+constexpr UINT kOwnerCheckMilliseconds = 250;
 
 SIZE textSize(HDC dc, const std::u16string& text) {
   SIZE size{0, 0};
@@ -42,11 +44,22 @@ void PreviewPopup::show(HWND owner, int item, POINT cursor, const Image& picture
   SetWindowPos(handle(), HWND_TOPMOST, place.left, place.top, place.right - place.left, place.bottom - place.top,
                SWP_NOACTIVATE | SWP_SHOWWINDOW);
   invalidate(true);
+  setTimer(kOwnerCheckTimer, kOwnerCheckMilliseconds);
 }
 
 void PreviewPopup::hide() {
   item_ = -1;
-  if (handle() && isVisible()) ShowWindow(handle(), SW_HIDE);
+  if (!handle()) return;
+  killTimer(kOwnerCheckTimer);
+  if (isVisible()) ShowWindow(handle(), SW_HIDE);
+}
+
+// A gallery hidden by a key or by its host while the mouse rests takes its preview along; the
+// mouse never left, so nothing else would.
+bool PreviewPopup::OnTimer(UINT_PTR id) {
+  if (id != kOwnerCheckTimer) return false;
+  if (!IsWindowVisible(GetWindow(handle(), GW_OWNER))) hide();
+  return true;
 }
 
 SIZE PreviewPopup::contentSize(HDC dc) const {

@@ -23,6 +23,7 @@ public:
 protected:
   bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
   bool OnPaint() override;
+  bool OnTimer(UINT_PTR id) override;
   void OnDestroy() override;
 
 private:

@@ -4,7 +4,7 @@
 # it the most recent block, with no hand-off message and the gallery still shown; a drag ended
 # with Esc changes nothing; Ctrl+C on a selected thumbnail leaves the path on the clipboard; the
 # mouse resting on a thumbnail shows the larger preview (screenshot in artifacts/), which goes
-# when the mouse leaves.
+# when the mouse leaves or the host hides the gallery.
 . "$(dirname "$0")/lib/gallery.sh"
 scenario_begin
 install_sample_library 11001011000
@@ -69,6 +69,12 @@ import -window root -crop "$(field "$popup" width)x$(field "$popup" height)+$(fi
 note "screenshot: $ARTIFACTS/gallery-large-preview.png"
 xdotool mousemove $((GALLERY_X + 90)) $((GALLERY_Y + 150))
 wait_until [ "$(field "$(probe popup)" visible)" = 0 ] || fail "the larger preview stayed after the mouse left"
+# The host hides the gallery while the mouse rests: the preview goes with it.
+xdotool mousemove $((x + 3)) $((y + 3)) sleep 0.1 mousemove "$x" "$y"
+wait_until [ "$(field "$(probe popup)" visible)" = 1 ] || fail "no larger preview appeared the second time"
+expect_eq "$(probe command "$GALLERY" 6)" answer=0 "answer to code 6"
+wait_until [ "$(field "$(probe popup)" visible)" = 0 ] || fail "the larger preview stayed with the gallery hidden"
+probe command "$GALLERY" 0 >/dev/null
 
 run_gallery arx close || fail "arx close did not end"
 wait_for_exit "$GALLERY_PID" || fail "arx close did not end the gallery"
