@@ -129,14 +129,18 @@ std::optional<UrlParts> splitUrl(std::u16string_view url) {
   parts.server = std::u16string(authority);
 
   std::u16string_view path = pathAt == std::u16string_view::npos ? u"/" : rest.substr(pathAt);
-  parts.objectPath = path.front() == u'/' ? escapedPath(path) : u"/" + escapedPath(path);
+  if (path.front() != u'/') parts.objectPath = u"/";
+  parts.objectPath += escapedPath(path);
   return parts;
 }
 
 std::u16string joinUrl(const UrlParts& parts) {
   std::u16string url = parts.secure ? u"https://" : u"http://";
   url += parts.server;
-  if (parts.port != (parts.secure ? 443 : 80)) url += base::fromUtf8(":" + std::to_string(parts.port));
+  if (parts.port != (parts.secure ? 443 : 80)) {
+    url += u':';
+    url += base::fromUtf8(std::to_string(parts.port));
+  }
   url += parts.objectPath;
   return url;
 }
