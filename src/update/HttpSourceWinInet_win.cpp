@@ -131,7 +131,7 @@ public:
       std::optional<std::u16string> location = headerOf(handle_.get(), HTTP_QUERY_LOCATION);
       if (!location) return true;  // a redirect to nowhere: its status fails the fetch
       if (hop == kMostRedirects) {
-        logFor(u"follow redirects from", at_, 0, u"more than 8 in a row");
+        logFor(u"follow redirects from", at_, 0, u"too many in a row");
         return false;
       }
       if (!followTo(*location)) return false;

@@ -1,23 +1,21 @@
 #!/usr/bin/env bash
 # The update walk over HTTPS, under Wine through WinINet, against the local test server speaking
-# TLS with certificates made here by a test authority that trust_test_ca.exe puts into the prefix's
-# root store: a full walk arrives byte for byte; a certificate for another name, an expired one and
-# one from an unknown authority each fail the first fetch, are logged with their reason and leave
-# the library as it was; a redirect from https down to http fails without asking the http server;
-# one from http up to https is followed to a complete walk.
+# TLS with certificates made here by a test authority that trust_test_ca.exe puts into the root
+# store of the test run's Wine prefix: a full walk arrives byte for byte; a certificate for another
+# name, an expired one and one from an unknown authority each fail the first fetch, are logged with
+# their reason and leave the library as it was; a redirect from https down to http fails without
+# asking the http server; one from http up to https is followed to a complete walk.
 set -uo pipefail
 . "$(dirname "$0")/update_scenario.sh"
 
 certs="$work/certs"
 servers=()
-trusted=
 
-untrust() {
-  [ -n "$trusted" ] && wine "$BLOCKERY_BUILD/trust_test_ca.exe" remove "$(windows_path "$certs/ca.der")" >/dev/null 2>&1
+stop_servers() {
   local pid
   for pid in "${servers[@]}"; do kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null; done
 }
-trap 'untrust; finish' EXIT
+trap 'stop_servers; finish' EXIT
 
 # authority NAME: a self-signed certificate authority NAME.pem with its key NAME.key.
 authority() {
@@ -101,8 +99,7 @@ server_certificate expired trusted localhost -1
 server_certificate unknown stranger localhost 2
 cat "$certs/stranger.pem" >>"$certs/unknown.pem"  # the whole chain, up to a root the prefix does not know
 openssl x509 -in "$certs/trusted.pem" -outform der -out "$certs/ca.der" || fail "openssl: der"
-wine "$BLOCKERY_BUILD/trust_test_ca.exe" add "$(windows_path "$certs/ca.der")" || fail "trust_test_ca add"
-trusted=1
+wine "$BLOCKERY_BUILD/trust_test_ca.exe" "$(windows_path "$certs/ca.der")" || fail "trust_test_ca"
 
 start_server
 for name in good other-name expired unknown; do launch_tls "$name" "$name"; done
