@@ -30,7 +30,7 @@ bool requestAccepted(FetchJob& job, const std::u16string& localPath, const std::
   session->setConnectRetries(kConnectRetries);
   std::optional<UrlParts> parts = splitUrl(url);
   if (!parts) return false;
-  job.connection() = session->connect(parts->server, parts->port);
+  job.connection() = session->connect(parts->server, parts->port, parts->secure);
   if (!job.connection()) return false;
   job.request() = job.connection()->openGet(parts->objectPath, cacheModeFor(localPath));
   if (!job.request() || !job.request()->send()) return false;
