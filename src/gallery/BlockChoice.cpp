@@ -19,6 +19,7 @@ void GalleryModel::chooseCatalogueBlock(int64_t position) {
   library::BlockRecord block = shown_[static_cast<size_t>(position)];
   handOffBlock(state_, view_, library::blockDwgPath(block));
   library::recordRecentBlock(recent_, block);
+  library::recordRecentBlock(recentChosen_, block);
 }
 
 // A user's own file is handed off like a catalogue block but is not a recent block.
