@@ -1,5 +1,6 @@
 #include "win/FileDialog.h"
 
+#include <cderr.h>
 #include <commdlg.h>
 
 #include "base/FailureLog.h"
