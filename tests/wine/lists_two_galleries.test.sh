@@ -18,10 +18,11 @@ visible_galleries() { [ "$(field "$(probe count "$STANDALONE_TITLE")" visible)" 
 # and the keyboard as a user would.
 add_block() {
   GALLERY=$1
-  wait_until tree_point 添加图块 >/dev/null || {
+  if ! tree_point 添加图块 >/dev/null; then
     click_at $(tree_point 自定义图库)
-    wait_until tree_point 添加图块 >/dev/null || { xdotool key Right; wait_until tree_point 添加图块 >/dev/null; }
-  } || fail "自定义图库 did not open"
+    wait_until tree_point 添加图块 >/dev/null || { xdotool key Right; wait_until tree_point 添加图块 >/dev/null; } ||
+      fail "自定义图库 did not open"
+  fi
   click_at $(tree_point 添加图块)
   wait_for_window 添加图块 || fail "no file-open dialog titled 添加图块"
   click_at $(($(field "$FOUND" left) + 120)) $(($(field "$FOUND" top) + 8))
