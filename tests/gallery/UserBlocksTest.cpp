@@ -19,12 +19,13 @@ protected:
   }
   void add(Ids paths) {
     view.filesToChoose = std::move(paths);
-    model->treeClicked(view.nodeNamed(u"添加图块"));
-    // The dialog opens once the tree's click notification has returned.
+    // The dialog opens once the tree's click notification has returned, once for two quick clicks.
     int opened = view.dialogsOpened;
-    model->treeClicked(view.nodeNamed(u"添加图块"));  // a second click before it opens: one dialog
+    model->treeClicked(view.nodeNamed(u"添加图块"));
+    model->treeClicked(view.nodeNamed(u"添加图块"));
     EXPECT_EQ(view.dialogsOpened, opened);
     fire(gallery::GalleryTimer::AddUserBlocks);
+    EXPECT_EQ(view.dialogsOpened, opened + 1);
   }
   std::string userBlockFile(const Ids& paths) const {
     std::string text = "\xEF\xBB\xBF<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r<root>\r";
@@ -47,6 +48,8 @@ TEST_F(UserBlocks, AddedFilesAreSortedWithoutDuplicatesShownAndSaved) {
 TEST_F(UserBlocks, ACancelledDialogChangesNothing) {
   view.filesToChoose.reset();
   model->treeClicked(view.nodeNamed(u"添加图块"));
+  fire(gallery::GalleryTimer::AddUserBlocks);
+  EXPECT_EQ(view.dialogsOpened, 1);
   EXPECT_EQ(view.loads, 0u);
   EXPECT_TRUE(model->userBlockPaths().empty());
   EXPECT_EQ(library.read(u"UserBlock.xml"), "");  // the empty file of the first start
