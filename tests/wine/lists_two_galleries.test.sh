@@ -26,7 +26,7 @@ add_block() {
   click_at $(tree_point 添加图块)
   wait_for_window 添加图块 || fail "no file-open dialog titled 添加图块"
   click_at $(($(field "$FOUND" left) + 120)) $(($(field "$FOUND" top) + 8))
-  xdotool type --delay 40 "$folder\\$2.dwg"
+  xdotool type --delay 15 "$folder\\$2.dwg"
   xdotool key Return
   wait_for_no_window 添加图块 || fail "the file dialog did not close"
 }
