@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Two Draftwell galleries run at once and share UserBlock.xml. Each adds a different block through
 # the file dialog "添加图块" after both have read the file; whichever closes last, the file keeps
-# the blocks of both. Two rounds: the second gallery closes first, then the first one does.
+# the blocks of both. Two rounds: the second gallery closes first, then the first one does. The
+# file starts unparsable (two root elements): both of its blocks are kept, the original is kept
+# aside once, and the failure is in Blockery.log.
 . "$(dirname "$0")/lib/gallery.sh"
 scenario_begin
 install_sample_library
@@ -9,6 +11,8 @@ blocks=$WORK/blocks
 mkdir -p "$blocks"
 for name in a1 b1 a2 b2; do cp "$DATA_ROOT/01_建筑/01_门/单开门.dwg" "$blocks/$name.dwg"; done
 folder=$(winepath -w "$blocks")
+printf '<root><Item>C:\\old1.dwg</Item></root>\r<root><Item>C:\\old2.dwg</Item></root>\r' >"$DATA_ROOT/UserBlock.xml"
+cp "$DATA_ROOT/UserBlock.xml" "$WORK/UserBlock.original"
 start_host draftwell --title Draftwell
 
 # visible_galleries N: until N windows titled "墨匣" are visible.
@@ -65,8 +69,13 @@ round() {
 user_blocks() { tr '\r' '\n' <"$DATA_ROOT/UserBlock.xml" | sed -nE 's/^<Item>(.*)<\/Item>$/\1/p' | tr '\n' ' '; }
 
 round a1 b1 a1
-expect_eq "$(user_blocks)" "$folder\\a1.dwg $folder\\b1.dwg " "UserBlock.xml, the first gallery closed last"
+expect_eq "$(user_blocks)" "C:\\old1.dwg C:\\old2.dwg $folder\\a1.dwg $folder\\b1.dwg " \
+  "UserBlock.xml, the first gallery closed last"
 round a2 b2 b2
-expect_eq "$(user_blocks)" "$folder\\a1.dwg $folder\\a2.dwg $folder\\b1.dwg $folder\\b2.dwg " \
+expect_eq "$(user_blocks)" "C:\\old1.dwg C:\\old2.dwg $folder\\a1.dwg $folder\\a2.dwg $folder\\b1.dwg $folder\\b2.dwg " \
   "UserBlock.xml, the second gallery closed last"
+kept=("$DATA_ROOT"/UserBlock.xml.unreadable-*)
+expect_eq "${#kept[@]}" 1 "copies of the unparsable UserBlock.xml"
+cmp -s "${kept[0]}" "$WORK/UserBlock.original" || fail "the kept copy is not the original file"
+grep -q "UserBlock.xml kept as" "$DATA_ROOT/Blockery.log" || fail "Blockery.log does not tell: $(cat "$DATA_ROOT/Blockery.log")"
 echo "PASS"
