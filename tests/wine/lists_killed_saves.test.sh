@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # A gallery killed at a random moment while it saves leaves every list file whole: the old file or
 # the whole new one, never a part of either. Each round chooses a recent block (the close request
-# then has something to write) and kills the gallery a random few milliseconds after asking it to
-# close.
+# then has something to write) and kills the gallery a random 0 to 29 ms after its close request
+# was posted, around the moment it saves.
 . "$(dirname "$0")/lib/gallery.sh"
 scenario_begin
 install_sample_library
@@ -33,11 +33,10 @@ for round in 1 2 3; do
   wait_until list_has_items || fail "the root did not show the recent blocks"
   double_click_at $(item_point "$round")
   sleep 0.5
-  probe close "$GALLERY" >/dev/null &
-  sleep "0.$((RANDOM % 400 + 100))"
+  probe close "$GALLERY" >/dev/null
+  sleep "0.0$(printf %02d $((RANDOM % 30)))"
   kill -KILL "$GALLERY_PID" 2>/dev/null
   wait_for_exit "$GALLERY_PID" || fail "the killed gallery did not end"
-  wait
   note "round $round: recent list starts with $(recent_ids | head -1)"
   whole RecentlyUse.xml 500
   whole UserBlock.xml 2000
