@@ -20,6 +20,7 @@ void GalleryModel::chooseCatalogueBlock(int64_t position) {
   library::BlockRecord block = shown_[static_cast<size_t>(position)];
   handOffBlock(state_, view_, library::blockDwgPath(block));
   library::recordRecentBlock(recent_, block);
+  library::recordRecentBlock(recentChosen_, block);
 }
 
 void GalleryModel::itemDragged(int64_t position, thumbs::DragEnd end) {

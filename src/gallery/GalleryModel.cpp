@@ -88,9 +88,15 @@ void GalleryModel::tabClicked(size_t button) {
   view_.scrollNodeToTop(node);
 }
 
+// A gallery that changed nothing leaves the files to the others.
 void GalleryModel::saveLists() {
-  library::saveRecentBlocks(place_.dataRoot, recent_);
-  library::saveUserBlocks(place_.dataRoot, userPaths_);
+  if (!recentChosen_.empty()) {
+    if (auto merged = library::saveRecentBlocks(place_.dataRoot, recentChosen_)) {
+      recent_ = std::move(*merged);
+      recentChosen_.clear();
+    }
+  }
+  saveUserBlocks();
 }
 
 // Hosted, the close button only hides the window; stand-alone it ends the program. Either way

@@ -15,6 +15,7 @@
 #include "gallery/SpecialtyTabs.h"
 #include "library/Categories.h"
 #include "library/ItemList.h"
+#include "library/ListMerge.h"
 #include "library/Records.h"
 #include "library/UserBlocks.h"
 #include "thumbs/FileDrop.h"
@@ -68,7 +69,8 @@ public:
   void updateButton();
   void addMoreButton();
 
-  // RecentlyUse.xml and UserBlock.xml, written on every road that ends the program.
+  // RecentlyUse.xml and UserBlock.xml, written on every road that ends the program: each file is
+  // read again and given only what this gallery changed, since other galleries share it.
   void saveLists();
 
   // What the window paints and the dialogs read.
@@ -91,6 +93,7 @@ private:
   void showUserBlocks();
   void dropShownBlocks();
   void addUserBlocks();
+  void saveUserBlocks();
   void deleteUserBlock(int64_t position);
   void showBlockDetails(int64_t position);
   void showUserBlockDetails(int64_t position);
@@ -116,6 +119,9 @@ private:
   library::BlockList recent_;
   library::PathList userPaths_;
   library::PathList shownUserPaths_;  // what the list was given in user-block mode
+  // What this gallery changed since its last save, merged into the files on the next one.
+  library::BlockList recentChosen_;
+  library::UserBlockEdits userEdits_;
 
   SpecialtyTabs tabs_;
   DetailsPanel details_;

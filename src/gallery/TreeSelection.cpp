@@ -37,7 +37,7 @@ void GalleryModel::itemExpanding() {
 
 void GalleryModel::treeClicked(size_t node) {
   const std::vector<size_t>& custom = categories_.tree.customItems();
-  if (custom.size() > 1 && node == custom[1]) addUserBlocks();
+  if (custom.size() > 1 && node == custom[1]) startTimer(GalleryTimer::AddUserBlocks, 1);
 }
 
 void GalleryModel::dropShownBlocks() {

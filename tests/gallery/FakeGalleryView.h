@@ -45,6 +45,7 @@ public:
   size_t detailRepaints = 0;
   std::vector<std::u16string> openedLinks;
   std::map<int32_t, uint32_t> timers;  // running timers and their periods
+  int dialogsOpened = 0;               // file dialogs shown
   std::vector<std::pair<int64_t, uint64_t>> posted;  // commands posted to the window itself
   std::u16string title;
   bool visible = true;
@@ -160,7 +161,10 @@ public:
     calls.push_back("postToWindow");
     hostMessages.push_back({window, message, wParam, lParam});
   }
-  std::optional<std::vector<std::u16string>> chooseDwgFiles() override { return filesToChoose; }
+  std::optional<std::vector<std::u16string>> chooseDwgFiles() override {
+    ++dialogsOpened;
+    return filesToChoose;
+  }
   void runEmptyLibraryPrompt() override {
     calls.push_back("prompt");
     ++prompts;
