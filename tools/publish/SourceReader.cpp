@@ -153,6 +153,7 @@ private:
     std::vector<CsvRow> rows;
     if (!readCsv(file, path, {u"file", u"name", u"spec", u"detail", u"mfrs", u"url"}, rows)) return;
     std::vector<bool> given(f.blocks.size(), false);
+    std::vector<Block> ordered;   // the rows' order, then the files without a row by name
     for (CsvRow& row : rows) {
       row.fields.resize(6);
       std::string where = shown(path) + " line " + std::to_string(row.line);
@@ -172,7 +173,11 @@ private:
       block->detail = row.fields[3];
       block->mfrs = row.fields[4];
       block->url = row.fields[5];
+      ordered.push_back(*block);
     }
+    for (size_t k = 0; k < f.blocks.size(); ++k)
+      if (!given[k]) ordered.push_back(std::move(f.blocks[k]));
+    f.blocks = std::move(ordered);
   }
 
   // The block of a file named exactly, else ignoring ASCII case, with or without ".dwg".

@@ -1,6 +1,8 @@
 // Reads a source tree: level 1 the specialties, level 2 the categories, an optional level 3 the
 // sub-categories, DWG files in the folders at the bottom, each with an optional blocks.csv; an
-// optional specialties.csv at the top. Only sizes and times are read here, never a DWG's bytes.
+// optional specialties.csv at the top. Folders come in name order; blocks in the order of their
+// blocks.csv rows, then the files without a row by name. Only sizes and times are read here,
+// never a DWG's bytes.
 #pragma once
 #include <string>
 
