@@ -67,7 +67,7 @@ private:
       warnAboutPreview(f, b, "");
       return;
     }
-    std::string bytes;
+    std::string& bytes = buffer_;   // one buffer for every file: no allocation per block
     std::string where = shown(f.path + u"/" + b.file);
     if (!base::files::readWhole(sourceFile(root_, f, b), bytes)) return problems_.error(where + ": cannot be read");
     if (!looksLikeDwg(bytes)) return problems_.error(where + ": not a DWG file (it does not start with a DWG version)");
@@ -99,6 +99,7 @@ private:
   PublishState& state_;
   Problems& problems_;
   std::set<std::u16string> present_;
+  std::string buffer_;
   std::multimap<std::string, std::u16string> vanished_;   // digest -> id of blocks whose file is gone
 };
 

@@ -2,7 +2,6 @@
 
 #include "LibraryText.h"
 #include "SourceReader.h"
-#include "base/Files.h"
 #include "base/Text.h"
 
 namespace publish {
@@ -11,8 +10,7 @@ namespace {
 
 class Comparison {
 public:
-  Comparison(const ServedLibrary& served, const std::u16string& serverFolder, const Locate& locate)
-      : served_(served), serverFolder_(serverFolder), locate_(locate) {}
+  explicit Comparison(const ServedLibrary& served) : served_(served) {}
 
   void folders(const std::vector<Folder>& siblings, std::vector<const Folder*>& way) {
     for (const Folder& f : siblings) {
@@ -48,25 +46,20 @@ private:
     if (c.itemTags != f.blocks.size() || c.blocks.size() != f.blocks.size())
       return differ(shown(f.path) + ": " + std::to_string(c.blocks.size()) + " of " + std::to_string(f.blocks.size()) +
                     " blocks read back");
-    for (size_t k = 0; k < f.blocks.size(); ++k) block(f, f.blocks[k], c.blocks[k], c.sizes[k], url);
+    for (size_t k = 0; k < f.blocks.size(); ++k) block(f, f.blocks[k], c.blocks[k], c.sizes[k]);
   }
 
-  void block(const Folder& f, const Block& b, const library::BlockRecord& read, const std::u16string& size,
-             const std::u16string& url) {
+  void block(const Folder& f, const Block& b, const library::BlockRecord& read, const std::u16string& size) {
     std::string where = shown(f.path + u"/" + b.file);
     library::BlockRecord meant{read.folderUrl, read.folder, b.id, b.name, itemValue(b.spec), itemValue(b.detail),
                                itemValue(b.mfrs), itemValue(b.url)};
     if (!(read == meant)) differ(where + ": its item reads back as " + base::toUtf8(read.id) + " " + base::toUtf8(read.name));
     if (size != base::decimal(int64_t(b.size))) differ(where + ": its <Size> reads back as " + base::toUtf8(size));
-    auto onDisk = base::files::size(locate_(servedPath(serverFolder_, url + u"/" + b.id + u".dwg")));
-    if (onDisk != b.size) differ(where + ": the block file " + base::toUtf8(b.id) + ".dwg is missing or of another size");
   }
 
   void differ(std::string what) { found.push_back(std::move(what)); }
 
   const ServedLibrary& served_;
-  const std::u16string& serverFolder_;
-  const Locate& locate_;
   size_t row_ = 0;
 };
 
@@ -78,10 +71,9 @@ std::u16string folderUrl(const std::vector<const Folder*>& way) {
   return url;
 }
 
-std::vector<std::string> differences(const Library& library, const ServedLibrary& served,
-                                     const std::u16string& serverFolder, const Locate& locate) {
+std::vector<std::string> differences(const Library& library, const ServedLibrary& served) {
   if (!served.indexFound) return {"no index was read back"};
-  Comparison comparison(served, serverFolder, locate);
+  Comparison comparison(served);
   std::vector<const Folder*> way;
   comparison.folders(library.specialties, way);
   comparison.finish(library);

@@ -12,9 +12,8 @@ namespace publish {
 // The URL of a folder below the server folder: its remote names, each after a "/".
 std::u16string folderUrl(const std::vector<const Folder*>& way);
 
-// Every difference between the library and the tree read back (block files' sizes included), as
-// messages; empty when galleries would see exactly the library.
-std::vector<std::string> differences(const Library& library, const ServedLibrary& served,
-                                     const std::u16string& serverFolder, const Locate& locate);
+// Every difference between the library and the tree read back, as messages; empty when galleries
+// would see exactly the library. Block files are the writer's: it confirms each one's size.
+std::vector<std::string> differences(const Library& library, const ServedLibrary& served);
 
 }  // namespace publish
