@@ -50,8 +50,7 @@ timed() {
   seconds "$start" "$end"
 }
 
-cat "$work/source"/*/*/图块00000.dwg >/dev/null 2>&1   # the same page cache state for everyone: all read once
-cat "$work"/source/*/*/*.dwg >/dev/null
+find "$work/source" -name '*.dwg' -print0 | xargs -0 cat >/dev/null   # the same page cache for both: all read once
 first=$(timed "$tool" "$work/source" "$work/out")
 copy=$(timed cp -r "$work/source" "$work/copy")
 python3 - "$work/source" <<'PY'

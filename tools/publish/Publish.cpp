@@ -6,6 +6,7 @@
 #include <set>
 
 #include "ContentHash.h"
+#include "DwgFile.h"
 #include "LibraryText.h"
 #include "NameRules.h"
 #include "PublishPlan.h"
@@ -36,7 +37,7 @@ public:
   TreeWriter(const std::u16string& source, const std::u16string& serverFolder, Outcome& outcome)
       : source_(source), server_(serverFolder), outcome_(outcome) {}
 
-  bool write(const Library& library) {
+  bool write(Library& library) {
     std::vector<const Folder*> way;
     folders(library.specialties, way);
     stage(base::joinPath(server_, u"InkCasket.xml"), indexText(library));
@@ -103,8 +104,8 @@ public:
   size_t textsWritten() const { return staged_.size(); }
 
 private:
-  void folders(const std::vector<Folder>& siblings, std::vector<const Folder*>& way) {
-    for (const Folder& f : siblings) {
+  void folders(std::vector<Folder>& siblings, std::vector<const Folder*>& way) {
+    for (Folder& f : siblings) {
       way.push_back(&f);
       std::u16string url = folderUrl(way);
       std::error_code ec;
@@ -116,11 +117,12 @@ private:
     }
   }
 
-  void leaf(const Folder& f, const std::u16string& url) {
-    for (const Block& b : f.blocks) {
+  void leaf(Folder& f, const std::u16string& url) {
+    for (Block& b : f.blocks) {
       std::u16string target = servedPath(server_, url + u"/" + b.id + u".dwg");
       expected_.insert(target);
-      if (base::files::size(target) == b.size) continue;   // ids are never given twice: same id, same bytes
+      // Ids are never given twice: the same id and size, the same bytes.
+      if (!b.hash.empty() && base::files::size(target) == b.size) continue;
       std::string& bytes = buffer_;
       std::string where = shown(f.path + u"/" + b.file);
       if (!base::files::readWhole(sourceFile(source_, f, b), bytes) || bytes.size() != b.size ||
@@ -128,6 +130,7 @@ private:
         outcome_.errors.push_back(where + ": changed or vanished while publishing; publish again");
         continue;
       }
+      if (b.hash.empty()) describe(b, bytes, where);
       if (!base::files::writeWhole(target, bytes)) {
         outcome_.errors.push_back(base::toUtf8(target) + ": cannot be written");
         continue;
@@ -135,6 +138,15 @@ private:
       newBlocks_.push_back(target);
     }
     stage(servedPath(server_, itemListUrl(url)), itemListText(f));
+  }
+
+  // A new block's digest and preview, from the copy's bytes.
+  void describe(Block& b, const std::string& bytes, const std::string& where) {
+    b.hash = contentHash(bytes);
+    std::string failure;
+    b.preview = readPreview(bytes, failure);
+    std::string warning = previewWarning(where, b.preview, failure);
+    if (!warning.empty()) outcome_.warnings.push_back(warning);
   }
 
   // An unchanged text keeps its file (and its time).

@@ -8,6 +8,7 @@
 #include "SourceReader.h"
 #include "base/Files.h"
 #include "base/Path.h"
+#include "base/ReadOnlyFile.h"
 #include "base/Text.h"
 #include "library/Records.h"
 
@@ -30,8 +31,11 @@ public:
     forEachFolder(library.specialties, [&](const Folder& f) {
       for (const Block& b : f.blocks) present_.insert(f.path + u"/" + b.file);
     });
-    for (const auto& [path, block] : state_.blocks)
-      if (!present_.count(path)) vanished_.emplace(block.hash, block.id);
+    for (const auto& [path, block] : state_.blocks) {
+      if (present_.count(path)) continue;
+      vanished_.emplace(block.hash, block.id);
+      vanishedSizes_.insert(block.size);
+    }
     names(library.specialties);
     forEachFolder(library.specialties, [&](Folder& f) {
       for (Block& b : f.blocks) block(f, b);
@@ -67,8 +71,9 @@ private:
       warnAboutPreview(f, b, "");
       return;
     }
-    std::string& bytes = buffer_;   // one buffer for every file: no allocation per block
     std::string where = shown(f.path + u"/" + b.file);
+    if (old == state_.blocks.end() && !vanishedSizes_.count(b.size)) return fresh(b, where, sourceFile(root_, f, b));
+    std::string& bytes = buffer_;   // one buffer for every file: no allocation per block
     if (!base::files::readWhole(sourceFile(root_, f, b), bytes)) return problems_.error(where + ": cannot be read");
     if (!looksLikeDwg(bytes)) return problems_.error(where + ": not a DWG file (it does not start with a DWG version)");
     b.read = true;
@@ -90,6 +95,20 @@ private:
     b.id = base::decimal(int64_t(state_.nextId++));
   }
 
+  // A file the state never saw, of a size no vanished block had, gets a new id whatever its bytes:
+  // only its first bytes are read here. The writer takes its digest and preview as it copies it.
+  void fresh(Block& b, const std::string& where, const std::u16string& path) {
+    base::ReadOnlyFile file(path);
+    char head[6];
+    size_t got = file.isOpen() ? file.readAt(0, head, sizeof head) : 0;
+    if (!file.isOpen()) return problems_.error(where + ": cannot be read");
+    if (!looksLikeDwg(std::string_view(head, got)))
+      return problems_.error(where + ": not a DWG file (it does not start with a DWG version)");
+    b.read = true;
+    b.size = file.size();
+    b.id = base::decimal(int64_t(state_.nextId++));
+  }
+
   void warnAboutPreview(const Folder& f, const Block& b, const std::string& failure) {
     std::string warning = previewWarning(shown(f.path + u"/" + b.file), b.preview, failure);
     if (!warning.empty()) problems_.warn(warning);
@@ -101,6 +120,7 @@ private:
   std::set<std::u16string> present_;
   std::string buffer_;
   std::multimap<std::string, std::u16string> vanished_;   // digest -> id of blocks whose file is gone
+  std::set<uint64_t> vanishedSizes_;
 };
 
 }  // namespace

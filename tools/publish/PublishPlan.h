@@ -16,6 +16,7 @@ std::u16string sourceFile(const std::u16string& sourceRoot, const Folder& folder
 
 // Updates state.nextId for the ids it gives. Files that cannot be read or are not DWG files are
 // errors; blocks without a readable preview are warnings (for unchanged files, as the state recorded).
+// A block left without a digest is new: the writer reads it whole, once, and fills in the rest.
 void planPublish(Library& library, const std::u16string& sourceRoot, PublishState& state, Problems& problems);
 
 // The part of a name that may stand in a URL unchanged: ASCII letters, digits, "-" and "_".
