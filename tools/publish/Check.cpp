@@ -21,7 +21,9 @@ public:
 
   void category(const ServedCategory& c) {
     if (c.level == library::RowLevel::Specialty) {
-      outcome_.report += utf8(c.label) + " " + utf8(numbers_.at(specialty_++)) + "\n";
+      std::u16string number = specialty_ < numbers_.size() ? numbers_[specialty_] : u"";
+      ++specialty_;
+      outcome_.report += utf8(c.label) + " " + utf8(number) + "\n";
       return;
     }
     if (!c.leaf) {
