@@ -22,7 +22,7 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 
 
 def windows_path(path):
-    return subprocess.run(["winepath", "-w", path], check=True, capture_output=True, text=True).stdout.strip()
+    return subprocess.run(["winepath", "-w", os.path.abspath(path)], check=True, capture_output=True, text=True).stdout.strip()
 
 
 def publish(tool, source, out):
