@@ -1,0 +1,50 @@
+// One query matched against folded texts. A Han character of the text is matched by itself, by any
+// of its readings in full ("xiangzhang" for 香樟) or by a beginning of one ("xz", "xiangzh",
+// "yinx" for 银杏); every other character by itself. The kinds rank the matches of a name.
+#pragma once
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+#include "search/SearchText.h"
+
+namespace search {
+
+enum class MatchKind : uint8_t {
+  Whole = 0,           // the whole text, by characters or whole syllables
+  Prefix = 1,          // its beginning, by characters or whole syllables
+  InitialsPrefix = 2,  // its beginning, with syllables abbreviated
+  Substring = 3,       // anywhere else
+  None = 4,
+};
+
+// Not shared between threads: matching uses scratch space of the matcher's own.
+class TextMatcher {
+public:
+  explicit TextMatcher(std::u16string_view query);
+
+  bool empty() const { return query_.empty(); }
+  const std::vector<char32_t>& query() const { return query_; }
+  uint64_t charSet() const { return set_; }
+
+  // The best kind this text matches with.
+  MatchKind match(const SearchChar* begin, const SearchChar* end) const;
+  MatchKind match(const std::vector<SearchChar>& text) const { return match(text.data(), text.data() + text.size()); }
+
+private:
+  enum class Pass { Exact, Abbreviated, Anywhere };
+  struct Outcome {
+    bool reached = false;  // the whole query was used up
+    bool whole = false;    // exactly at the text's end
+  };
+  Outcome run(Pass pass, const SearchChar* begin, const SearchChar* end) const;
+  void step(const SearchChar& c, bool abbreviate) const;
+  bool tooLong(const SearchChar* begin, const SearchChar* end) const;
+
+  std::vector<char32_t> query_;
+  uint64_t set_ = 0;
+  // Query positions reachable before and after the character being matched, as bit sets.
+  mutable std::vector<uint64_t> from_, to_;
+};
+
+}  // namespace search
