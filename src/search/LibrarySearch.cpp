@@ -21,6 +21,11 @@ LibrarySearch::LibrarySearch(LibrarySnapshot snapshot)
     : snapshot_(std::move(snapshot)), userBlocks_(library::shownUserBlocks(snapshot_.userBlockPaths)) {
   for (size_t k = 0; k < snapshot_.categoryNames.size(); ++k) folderNames_.emplace(snapshot_.categoryNames[k].first, k);
   SearchIndexBuilder builder;
+  const size_t count = snapshot_.blocks.size() + userBlocks_.size();
+  builder.reserve(count, count * 6);
+  entriesOfId_.reserve(snapshot_.blocks.size());
+  const std::vector<std::u16string>* names = nullptr;
+  const std::u16string* namesFolder = nullptr;  // blocks come in runs of one folder
   for (size_t k = 0; k < snapshot_.blocks.size(); ++k) {
     const library::BlockRecord& block = snapshot_.blocks[k];
     entriesOfId_.emplace(block.id, k);
@@ -30,7 +35,11 @@ LibrarySearch::LibrarySearch(LibrarySnapshot snapshot)
     if (shown != block.name) builder.addName(shown);
     for (const std::u16string* text : {&block.spec, &block.detail, &block.mfrs})
       if (!library::isEmptyValue(*text)) builder.addOther(*text);
-    if (const std::vector<std::u16string>* names = namesOfFolder(block.folder))
+    if (!namesFolder || *namesFolder != block.folder) {
+      names = namesOfFolder(block.folder);
+      namesFolder = &block.folder;
+    }
+    if (names)
       for (const std::u16string& name : *names) builder.addOther(name);
   }
   for (const std::u16string& path : userBlocks_) {

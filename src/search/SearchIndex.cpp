@@ -1,12 +1,12 @@
 #include "search/SearchIndex.h"
 
 #include <algorithm>
+#include <tuple>
 
 namespace search {
 
 namespace {
 
-constexpr uint8_t kUnknown = 0xFF;
 constexpr size_t kStopCheckEvery = 2048;
 
 Rank nameRank(MatchKind kind) {
@@ -30,8 +30,9 @@ void SearchIndexBuilder::beginEntry() {
 void SearchIndexBuilder::add(std::u16string_view text, bool name) {
   if (index_.nameCount_.empty()) beginEntry();
   SearchIndex& x = index_;
-  auto [known, added] = known_.try_emplace(std::u16string(text), uint32_t(x.textSet_.size()));
-  if (added) {
+  auto known = known_.find(text);
+  if (known == known_.end()) {
+    known = known_.emplace(std::u16string(text), uint32_t(x.textSet_.size())).first;
     size_t first = x.chars_.size();
     foldText(text, x.chars_);
     x.textStart_.push_back(uint32_t(x.chars_.size()));
@@ -48,12 +49,23 @@ void SearchIndexBuilder::add(std::u16string_view text, bool name) {
   ++x.entryStart_.back();
 }
 
+void SearchIndexBuilder::reserve(size_t entries, size_t fields) {
+  index_.nameCount_.reserve(entries);
+  index_.entryStart_.reserve(entries + 1);
+  index_.fieldText_.reserve(fields);
+  index_.textStart_.reserve(fields + 1);
+  index_.textSet_.reserve(fields);
+  index_.chars_.reserve(fields * 8);
+  known_.reserve(fields);
+}
+
 SearchIndex SearchIndexBuilder::finish() {
   SearchIndex done = std::move(index_);
   index_ = SearchIndex();
   known_.clear();
   done.chars_.shrink_to_fit();
-  done.fieldText_.shrink_to_fit();
+  done.textStart_.shrink_to_fit();
+  done.textSet_.shrink_to_fit();
   return done;
 }
 
@@ -63,37 +75,37 @@ std::optional<std::vector<SearchIndex::Hit>> SearchIndex::find(std::u16string_vi
   TextMatcher matcher(query);
   std::vector<Hit> hits;
   if (matcher.empty()) return hits;
-  std::vector<uint8_t> kinds(textSet_.size(), kUnknown);  // each text matched at most once
+  // Each text is matched once, in the order the texts are stored, however many entries share it.
+  std::vector<MatchKind> kinds(textSet_.size(), MatchKind::None);
+  for (size_t text = 0; text < kinds.size(); ++text) {
+    if (stop && text % kStopCheckEvery == 0 && stop->load(std::memory_order_relaxed)) return std::nullopt;
+    if ((matcher.charSet() & ~textSet_[text]) != 0) continue;
+    kinds[text] = matcher.match(chars_.data() + textStart_[text], chars_.data() + textStart_[text + 1]);
+  }
   for (size_t entry = 0; entry < nameCount_.size(); ++entry) {
-    if (stop && entry % kStopCheckEvery == 0 && stop->load(std::memory_order_relaxed)) return std::nullopt;
-    Rank rank = rankOf(entry, matcher, kinds);
+    Rank rank = rankOf(entry, kinds);
     if (rank != Rank::None) hits.push_back(Hit{entry, rank});
   }
-  auto placeOf = [&preferred](size_t entry) {
-    auto found = preferred.find(entry);
-    return found == preferred.end() ? size_t(-1) : found->second;
-  };
-  std::stable_sort(hits.begin(), hits.end(), [&](const Hit& a, const Hit& b) {
-    if (a.rank != b.rank) return a.rank < b.rank;
-    return placeOf(a.entry) < placeOf(b.entry);
-  });
-  return hits;
+  std::vector<std::tuple<Rank, size_t, size_t>> order;  // rank, place, hit number (entry order)
+  order.reserve(hits.size());
+  for (size_t k = 0; k < hits.size(); ++k) {
+    auto found = preferred.find(hits[k].entry);
+    order.emplace_back(hits[k].rank, found == preferred.end() ? size_t(-1) : found->second, k);
+  }
+  std::sort(order.begin(), order.end());
+  std::vector<Hit> ranked;
+  ranked.reserve(hits.size());
+  for (const auto& [rank, place, k] : order) ranked.push_back(hits[k]);
+  return ranked;
 }
 
-Rank SearchIndex::rankOf(size_t entry, const TextMatcher& matcher, std::vector<uint8_t>& kinds) const {
+Rank SearchIndex::rankOf(size_t entry, const std::vector<MatchKind>& kinds) const {
   Rank best = Rank::None;
   for (uint32_t f = entryStart_[entry]; f < entryStart_[entry + 1]; ++f) {
-    uint32_t text = fieldText_[f];
-    if (kinds[text] == kUnknown) {
-      bool possible = (matcher.charSet() & ~textSet_[text]) == 0;
-      kinds[text] = uint8_t(possible ? matcher.match(chars_.data() + textStart_[text], chars_.data() + textStart_[text + 1])
-                                     : MatchKind::None);
-    }
-    MatchKind kind = MatchKind(kinds[text]);
+    MatchKind kind = kinds[fieldText_[f]];
     if (kind == MatchKind::None) continue;
     bool name = f - entryStart_[entry] < nameCount_[entry];
     best = std::min(best, name ? nameRank(kind) : Rank::OtherField);
-    if (best == Rank::WholeName) break;
   }
   return best;
 }

@@ -38,7 +38,7 @@ public:
 
 private:
   friend class SearchIndexBuilder;
-  Rank rankOf(size_t entry, const TextMatcher& matcher, std::vector<uint8_t>& kinds) const;
+  Rank rankOf(size_t entry, const std::vector<MatchKind>& kinds) const;
 
   // Texts: folded characters in one run, each text's start, one more at the end.
   std::vector<SearchChar> chars_;
@@ -57,11 +57,17 @@ public:
   void addName(std::u16string_view text) { add(text, true); }
   void addOther(std::u16string_view text) { add(text, false); }
   SearchIndex finish();
+  // Room for this many entries and texts of all entries together, to build without regrowing.
+  void reserve(size_t entries, size_t fields);
 
 private:
   void add(std::u16string_view text, bool name);
   SearchIndex index_;
-  std::unordered_map<std::u16string, uint32_t> known_;
+  struct TextHash {
+    using is_transparent = void;
+    size_t operator()(std::u16string_view text) const { return std::hash<std::u16string_view>()(text); }
+  };
+  std::unordered_map<std::u16string, uint32_t, TextHash, std::equal_to<>> known_;
 };
 
 }  // namespace search

@@ -17,7 +17,7 @@ bool none(const std::vector<uint64_t>& bits) {
 
 }  // namespace
 
-TextMatcher::TextMatcher(std::u16string_view query) {
+TextMatcher::TextMatcher(std::u16string_view query) : table_(ReadingTable::instance()) {
   for (const SearchChar& c : foldText(query)) query_.push_back(c.ch);
   set_ = querySet(query_);
   from_.assign(query_.size() / 64 + 1, 0);
@@ -26,11 +26,12 @@ TextMatcher::TextMatcher(std::u16string_view query) {
 
 MatchKind TextMatcher::match(const SearchChar* begin, const SearchChar* end) const {
   if (query_.empty() || begin == end || tooLong(begin, end)) return MatchKind::None;
-  Outcome exact = run(Pass::Exact, begin, end);
+  auto pass = [&](Pass p) { return query_.size() < 64 ? runShort(p, begin, end) : run(p, begin, end); };
+  Outcome exact = pass(Pass::Exact);
   if (exact.whole) return MatchKind::Whole;
   if (exact.reached) return MatchKind::Prefix;
-  if (run(Pass::Abbreviated, begin, end).reached) return MatchKind::InitialsPrefix;
-  if (run(Pass::Anywhere, begin, end).reached) return MatchKind::Substring;
+  if (pass(Pass::Abbreviated).reached) return MatchKind::InitialsPrefix;
+  if (pass(Pass::Anywhere).reached) return MatchKind::Substring;
   return MatchKind::None;
 }
 
@@ -38,14 +39,34 @@ MatchKind TextMatcher::match(const SearchChar* begin, const SearchChar* end) con
 bool TextMatcher::tooLong(const SearchChar* begin, const SearchChar* end) const {
   size_t n = size_t(end - begin);
   if (query_.size() <= n) return false;
-  const ReadingTable& table = ReadingTable::instance();
   size_t most = 0;
   for (const SearchChar* c = begin; c != end; ++c) {
     size_t longest = 1;
-    for (uint16_t s : table.syllables(c->readings)) longest = std::max(longest, table.syllable(s).size());
+    for (uint16_t s : table_.syllables(c->readings)) longest = std::max(longest, table_.syllable(s).size());
     most += longest;
   }
   return query_.size() > most;
+}
+
+TextMatcher::Outcome TextMatcher::runShort(Pass pass, const SearchChar* begin, const SearchChar* end) const {
+  const size_t m = query_.size();
+  const uint64_t done = uint64_t(1) << m;
+  uint64_t from = 1;
+  Outcome outcome;
+  for (const SearchChar* c = begin; c != end; ++c) {
+    uint64_t to = 0;
+    for (uint64_t bits = from & (done - 1); bits != 0; bits &= bits - 1)
+      advance(*c, size_t(std::countr_zero(bits)), pass != Pass::Exact, [&to](size_t k) { to |= uint64_t(1) << k; });
+    if (to & done) {
+      outcome.reached = true;
+      if (pass != Pass::Exact) return outcome;
+    }
+    if (pass == Pass::Anywhere) to |= 1;
+    from = to;
+    if (from == 0) return outcome;
+  }
+  outcome.whole = (from & done) != 0;
+  return outcome;
 }
 
 TextMatcher::Outcome TextMatcher::run(Pass pass, const SearchChar* begin, const SearchChar* end) const {
@@ -55,7 +76,12 @@ TextMatcher::Outcome TextMatcher::run(Pass pass, const SearchChar* begin, const 
   Outcome outcome;
   for (const SearchChar* c = begin; c != end; ++c) {
     std::fill(to_.begin(), to_.end(), 0);
-    step(*c, pass != Pass::Exact);
+    for (size_t w = 0; w < from_.size(); ++w) {
+      for (uint64_t bits = from_[w]; bits != 0; bits &= bits - 1) {
+        size_t j = w * 64 + size_t(std::countr_zero(bits));
+        if (j < m) advance(*c, j, pass != Pass::Exact, [this](size_t k) { put(to_, k); });
+      }
+    }
     if (has(to_, m)) {
       outcome.reached = true;
       if (pass != Pass::Exact) return outcome;
@@ -68,27 +94,22 @@ TextMatcher::Outcome TextMatcher::run(Pass pass, const SearchChar* begin, const 
   return outcome;
 }
 
-// From every reachable query position before c, the positions c can carry the match to.
-void TextMatcher::step(const SearchChar& c, bool abbreviate) const {
+// The query positions c carries a match at query position j to.
+template <typename Put>
+void TextMatcher::advance(const SearchChar& c, size_t j, bool abbreviate, Put put) const {
   const size_t m = query_.size();
-  const ReadingTable& table = ReadingTable::instance();
-  std::span<const uint16_t> readings = table.syllables(c.readings);
-  for (size_t w = 0; w < from_.size(); ++w) {
-    for (uint64_t bits = from_[w]; bits != 0; bits &= bits - 1) {
-      size_t j = w * 64 + size_t(std::countr_zero(bits));
-      if (j >= m) continue;
-      if (query_[j] == c.ch) put(to_, j + 1);
-      if (query_[j] < u'a' || query_[j] > u'z') continue;
-      for (uint16_t s : readings) {
-        Syllable syllable = table.syllable(s);
-        size_t t = 0;
-        while (t < syllable.size() && j + t < m && query_[j + t] == char32_t(syllable[t])) ++t;
-        if (abbreviate) {
-          for (size_t used = 1; used <= t; ++used) put(to_, j + used);
-        } else if (t == syllable.size()) {
-          put(to_, j + t);
-        }
-      }
+  const char32_t q = query_[j];
+  if (q == c.ch) put(j + 1);
+  if (q < u'a' || q > u'z' || c.readings == kNoReadings) return;
+  for (uint16_t s : table_.syllables(c.readings)) {
+    Syllable syllable = table_.syllable(s);
+    if (char32_t(syllable[0]) != q) continue;
+    size_t t = 1;
+    while (t < syllable.size() && j + t < m && query_[j + t] == char32_t(syllable[t])) ++t;
+    if (abbreviate) {
+      for (size_t used = 1; used <= t; ++used) put(j + used);
+    } else if (t == syllable.size()) {
+      put(j + t);
     }
   }
 }

@@ -10,6 +10,8 @@
 
 namespace search {
 
+class ReadingTable;
+
 enum class MatchKind : uint8_t {
   Whole = 0,           // the whole text, by characters or whole syllables
   Prefix = 1,          // its beginning, by characters or whole syllables
@@ -38,12 +40,16 @@ private:
     bool whole = false;    // exactly at the text's end
   };
   Outcome run(Pass pass, const SearchChar* begin, const SearchChar* end) const;
-  void step(const SearchChar& c, bool abbreviate) const;
+  Outcome runShort(Pass pass, const SearchChar* begin, const SearchChar* end) const;
+  template <typename Put>
+  void advance(const SearchChar& c, size_t j, bool abbreviate, Put put) const;
   bool tooLong(const SearchChar* begin, const SearchChar* end) const;
 
+  const ReadingTable& table_;
   std::vector<char32_t> query_;
   uint64_t set_ = 0;
-  // Query positions reachable before and after the character being matched, as bit sets.
+  // Query positions reachable before and after the character being matched, as bit sets; a
+  // query shorter than 64 characters keeps them in one word each (runShort).
   mutable std::vector<uint64_t> from_, to_;
 };
 
