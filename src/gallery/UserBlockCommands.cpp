@@ -11,6 +11,7 @@ void GalleryModel::addUserBlocks() {
   library::addUserBlocks(userPaths_, *chosen);
   showUserBlocks();
   library::saveUserBlocks(place_.dataRoot, userPaths_);
+  refreshSearchIndex();
 }
 
 // The position counts the blocks the list was given, so it is resolved against those paths:
@@ -18,6 +19,7 @@ void GalleryModel::addUserBlocks() {
 void GalleryModel::deleteUserBlock(int64_t position) {
   if (position < 0 || static_cast<uint64_t>(position) >= shownUserPaths_.size()) return;
   library::deleteUserBlock(userPaths_, shownUserPaths_, static_cast<int32_t>(position));
+  refreshSearchIndex();
   showUserBlocks();
   clearDetails();
 }
