@@ -16,7 +16,6 @@ public:
 
   void create(HWND parent);
   HWND handle() const { return edit_.handle(); }
-  bool hasFocus() const { return handle() && GetFocus() == handle(); }
   void focus();                       // the caret goes in, the text selected
   std::u16string text() const { return edit_.text(); }
   // Empties the field; the change it reports meanwhile is to be ignored (see clearing()).
