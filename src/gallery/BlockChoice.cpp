@@ -8,6 +8,7 @@ namespace gallery {
 
 void GalleryModel::itemChosen(int64_t position) {
   if (position < 0) return;
+  if (searching_) return chooseSearchHit(position);
   if (listMode_ == ListMode::UserBlocks) {
     chooseUserBlock(position);
   } else {

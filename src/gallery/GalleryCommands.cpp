@@ -87,6 +87,7 @@ void GalleryModel::timerFired(int32_t id) {
     case GalleryTimer::OpenSecurity: openNamedNode(kSecurityNode); break;
     case GalleryTimer::EmptyLibraryPrompt: view_.runEmptyLibraryPrompt(); break;
     case GalleryTimer::AddUserBlocks: addUserBlocks(); break;
+    case GalleryTimer::Search: sendQuery(); break;
   }
 }
 

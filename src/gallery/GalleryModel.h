@@ -5,6 +5,7 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -19,12 +20,14 @@
 #include "library/Records.h"
 #include "library/UserBlocks.h"
 #include "thumbs/FileDrop.h"
+#include "search/SearchWorker.h"
 
 namespace gallery {
 
 class GalleryModel {
 public:
   GalleryModel(AppState& state, GalleryView& view, library::LibraryPlace place);
+  ~GalleryModel();
 
   // Start-up, around the window creating its controls: openLibrary switches the landscape
   // specialty on for a Draftwell host, reads the recent blocks and rebuilds; finishStart sets the
@@ -60,6 +63,13 @@ public:
   void timerFired(int32_t id);
   // True when the key is handled here and must not reach the dialog (Enter and Esc).
   bool keyDown(uint32_t virtualKey);
+
+  // The search field (SearchCommands.cpp): its text changed; a key pressed in it (true when
+  // handled there); the worker's answer waits.
+  void searchTextChanged(std::u16string text);
+  bool searchKeyDown(uint32_t virtualKey);
+  void searchAnswered();
+  bool searching() const { return searching_; }
 
   // Buttons and the window system's close request.
   void closeButton();
@@ -104,6 +114,13 @@ private:
   void chooseCatalogueBlock(int64_t position);
   void chooseUserBlock(int64_t position);
   std::u16string nodeText(size_t node) const;
+  void refreshSearchIndex();
+  void sendQuery();
+  void showSearchResults(search::SearchWorker::Answer answer);
+  void leaveSearch(bool restoreView);
+  void chooseFirstResult();
+  void chooseSearchHit(int64_t position);
+  void showSearchHitDetails(int64_t position);
   const std::vector<size_t>& treeItems() const;
 
   AppState& state_;
@@ -127,6 +144,19 @@ private:
   DetailsPanel details_;
   size_t caret_ = library::kNoNode;
   ListMode listMode_ = ListMode::Catalogue;
+
+  // Search: the field's text, the number of the last query sent and of the answer shown, and while
+  // results are shown the hits, what they point into and the node selected before.
+  std::unique_ptr<search::SearchWorker> searchWorker_;
+  std::u16string searchText_;
+  uint64_t queriesSent_ = 0;
+  uint64_t answerShown_ = 0;
+  bool queryWaiting_ = false;       // the pause after typing has not run out
+  bool chooseFirstOnAnswer_ = false;
+  bool searching_ = false;
+  size_t nodeBeforeSearch_ = library::kNoNode;
+  std::shared_ptr<const search::LibrarySearch> resultSource_;
+  std::vector<search::SearchHit> hits_;
 };
 
 }  // namespace gallery

@@ -10,6 +10,7 @@ namespace gallery {
 using library::CategoryTree;
 
 void GalleryModel::selectionChanged(size_t node) {
+  if (searching_ || !searchText_.empty()) leaveSearch(false);
   view_.killTimer(static_cast<int32_t>(GalleryTimer::EmptyLibraryPrompt));
   caret_ = node;
   const std::vector<size_t>& items = treeItems();

@@ -11,6 +11,7 @@ void GalleryModel::addUserBlocks() {
   library::addUserBlocks(userPaths_, *chosen);
   userEdits_.add(*chosen);
   saveUserBlocks();
+  refreshSearchIndex();
   showUserBlocks();
 }
 
@@ -30,6 +31,7 @@ void GalleryModel::deleteUserBlock(int64_t position) {
   if (position < 0 || static_cast<uint64_t>(position) >= shownUserPaths_.size()) return;
   userEdits_.remove(shownUserPaths_[static_cast<size_t>(position)]);
   library::deleteUserBlock(userPaths_, shownUserPaths_, static_cast<int32_t>(position));
+  refreshSearchIndex();
   showUserBlocks();
   clearDetails();
 }
