@@ -146,7 +146,7 @@ void CDWGListView::insertItem(size_t index, std::u16string_view caption, size_t 
   send(LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
 }
 
-void CDWGListView::replaceImage(size_t index, const Image& tile) {
+void CDWGListView::replaceImage(size_t index, const base::Image& tile) {
   win::Bitmap bitmap = win::bitmapFromImage(tile);
   if (bitmap) m_imageList.replace(int(index), bitmap.get());
 }

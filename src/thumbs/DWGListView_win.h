@@ -59,7 +59,7 @@ private:
   void resetList(size_t imageCount) override;
   void hideScrollBars() override;
   void insertItem(size_t index, std::u16string_view caption, size_t imageIndex, size_t data) override;
-  void replaceImage(size_t index, const Image& tile) override;
+  void replaceImage(size_t index, const base::Image& tile) override;
   void setRedraw(bool on) override;
   void redrawItem(size_t index) override;
   void invalidate() override;
