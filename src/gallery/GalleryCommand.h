@@ -3,10 +3,11 @@
 #pragma once
 #include <cstdint>
 
+#include "update/UpdateCodes.h"
+
 namespace gallery {
 
-inline constexpr uint32_t kGalleryCommandMessage = 1124;  // WM_USER + 100; code in lParam
-inline constexpr uint32_t kListModeMessage = 1025;        // WM_USER + 1 to the thumbnail list
+using update::kGalleryCommandMessage;
 
 enum class GalleryCommand : int64_t {
   Show = 0,

@@ -62,6 +62,14 @@ void CGalleryDlg::skinButtons() {
 void CGalleryDlg::createThumbnailList() {
   m_listView.Create(handle(), kListRect, IDC_THUMBNAIL_LIST);
   m_listView.setChosenHandler([this](int64_t position) { model_->itemChosen(position); });
+  m_listView.setClickHandler([this](int64_t position) {
+    auto code = m_listView.userBlocks() ? GalleryCommand::ShowUserBlockDetails : GalleryCommand::ShowBlockDetails;
+    if (model_) model_->command(static_cast<int64_t>(code), static_cast<uint64_t>(position));
+  });
+  // Posted: the delete reloads the list, which must not happen inside the list's own command.
+  m_listView.setDeleteHandler([this](int32_t position) {
+    postCommand(static_cast<int64_t>(GalleryCommand::DeleteUserBlock), static_cast<uint64_t>(position));
+  });
 }
 
 void CGalleryDlg::paintContent(HDC dc, int width, int) {

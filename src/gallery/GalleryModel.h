@@ -59,6 +59,8 @@ public:
   void helpButton();
   void updateButton();
   void addMoreButton();
+  // The update walk stored blocks: the lists are read again 300 ms later.
+  void downloadsArrived();
 
   // RecentlyUse.xml and UserBlock.xml, written on every road that ends the program.
   void saveLists();

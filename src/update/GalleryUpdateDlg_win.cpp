@@ -15,8 +15,6 @@ namespace {
 
 constexpr int kWidth = 462;
 constexpr int kHeight = 243;
-constexpr UINT_PTR kReloadTimer = 1001;
-constexpr UINT kReloadDelay = 300;
 
 void redrawNow(HWND control) {
   RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
@@ -24,10 +22,11 @@ void redrawNow(HWND control) {
 
 }  // namespace
 
-CGalleryUpdateDlg::CGalleryUpdateDlg(const library::CategoryTable& table, HWND mainWindow, FetchServices services)
+CGalleryUpdateDlg::CGalleryUpdateDlg(const library::CategoryTable& table, std::function<void()> downloadsArrived,
+                                     FetchServices services)
     : skin::SkinnedDialog(IDD_GALLERY_UPDATE, skin::SkinnedWindow::UpdateProgress),
       table_(table),
-      mainWindow_(mainWindow),
+      downloadsArrived_(std::move(downloadsArrived)),
       services_(std::move(services)),
       walk_(sharedWalkState(), *this) {}
 
@@ -76,17 +75,18 @@ void CGalleryUpdateDlg::redrawStatus() { redrawNow(status_.handle()); }
 void CGalleryUpdateDlg::redrawBar() { redrawNow(bar_.handle()); }
 
 void CGalleryUpdateDlg::requestReload() {
-  if (mainWindow_) SetTimer(mainWindow_, kReloadTimer, kReloadDelay, nullptr);
+  if (downloadsArrived_) downloadsArrived_();
 }
 
 void CGalleryUpdateDlg::writeDebugLine(std::u16string_view line) { base::trace(line); }
 
-int32_t runLibraryUpdate(HWND mainWindow, const library::CategoryTable& table) {
-  return runLibraryUpdate(mainWindow, table, winInetFetchServices());
+int32_t runLibraryUpdate(HWND mainWindow, const library::CategoryTable& table, std::function<void()> downloadsArrived) {
+  return runLibraryUpdate(mainWindow, table, std::move(downloadsArrived), winInetFetchServices());
 }
 
-int32_t runLibraryUpdate(HWND mainWindow, const library::CategoryTable& table, FetchServices services) {
-  CGalleryUpdateDlg dialog(table, mainWindow, std::move(services));
+int32_t runLibraryUpdate(HWND mainWindow, const library::CategoryTable& table, std::function<void()> downloadsArrived,
+                         FetchServices services) {
+  CGalleryUpdateDlg dialog(table, std::move(downloadsArrived), std::move(services));
   dialog.doModal(win::Dialog::modalOwner(mainWindow));
   return dialog.downloadedCount();
 }
