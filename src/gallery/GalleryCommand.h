@@ -41,6 +41,10 @@ enum class GalleryTimer : int32_t {
   EmptyLibraryPrompt = 1007,
 };
 
+// The keys the model handles itself (virtual-key codes VK_RETURN and VK_ESCAPE).
+inline constexpr uint32_t kEnterKey = 13;
+inline constexpr uint32_t kEscapeKey = 27;
+
 inline constexpr uint32_t kArxHandOffMessage = 1032;        // WM_USER + 8, (0, 100)
 inline constexpr uint64_t kArxHandOffWParam = 0;
 inline constexpr int64_t kArxHandOffLParam = 100;

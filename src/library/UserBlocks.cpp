@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "base/Files.h"
-#include "base/Path.h"
 
 namespace library {
 
@@ -29,12 +28,6 @@ bool deleteUserBlock(PathList& userBlockPaths, const PathList& shown, int32_t po
   bool removed = kept != userBlockPaths.end();
   userBlockPaths.erase(kept, userBlockPaths.end());
   return removed;
-}
-
-std::u16string userBlockName(std::u16string_view path) {
-  std::u16string_view name = base::fileNamePart(path);
-  size_t dot = name.rfind(u'.');
-  return std::u16string(dot == std::u16string_view::npos ? name : name.substr(0, dot));
 }
 
 }  // namespace library
