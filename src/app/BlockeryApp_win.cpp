@@ -10,7 +10,7 @@
 #include "gallery/GalleryCommand.h"
 #include "gallery/GalleryDlg_win.h"
 #include "gallery/GalleryTitle.h"
-#include "library/Layout.h"
+#include "library/PathsAndSettings.h"
 
 namespace app {
 

@@ -2,7 +2,7 @@
 
 #include "gallery/DetailsPanelView_win.h"
 #include "gallery/GalleryCommand.h"
-#include "library/Layout.h"
+#include "library/PathsAndSettings.h"
 #include "resource.h"
 
 namespace gallery {
@@ -46,17 +46,17 @@ void CGalleryDlg::skinButtons() {
   skinButton(m_btnHelp, IDC_HELP_BUTTON, u"help.bmp", skin::kPictureStyle, 471, 5);
   skinButton(m_btnAddMore, IDC_ADD_MORE, u"add.bmp", skin::kPictureStyle, 468, 36);
   m_btnMoreInfo.attach(item(IDC_MORE_INFO));
-  m_btnMoreInfo.m_nSkinStyle = skin::kLinkTextStyle;
+  m_btnMoreInfo.setStyle(skin::kLinkTextStyle);
   m_btnMoreInfo.place(32, 421, SIZE{80, 15});
   // The tabs and the page buttons keep the template's places.
   for (size_t k = 0; k < m_btnTab.size(); ++k) {
     m_btnTab[k].attach(item(kTabIds[k]));
-    m_btnTab[k].m_nSkinStyle = skin::kTabTextStyle;
+    m_btnTab[k].setStyle(skin::kTabTextStyle);
   }
   m_btnPrev.attach(item(IDC_TAB_PREVIOUS));
-  m_btnPrev.m_nSkinStyle = skin::kTabTextStyle;
+  m_btnPrev.setStyle(skin::kTabTextStyle);
   m_btnNext.attach(item(IDC_TAB_NEXT));
-  m_btnNext.m_nSkinStyle = skin::kTabTextStyle;
+  m_btnNext.setStyle(skin::kTabTextStyle);
 }
 
 void CGalleryDlg::createThumbnailList() {

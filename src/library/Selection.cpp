@@ -2,7 +2,7 @@
 
 #include "base/Path.h"
 #include "base/Profile.h"
-#include "library/Layout.h"
+#include "library/PathsAndSettings.h"
 
 namespace library {
 

@@ -4,7 +4,7 @@
 
 #include "base/Files.h"
 #include "base/Path.h"
-#include "library/Layout.h"
+#include "library/PathsAndSettings.h"
 #include "library/RecentBlocks.h"
 #include "library/TextFile.h"
 #include "markup/MarkupDocument.h"

@@ -46,9 +46,9 @@ base::Image capture(HWND window) {
 bool sameColour(uint32_t a, uint32_t b) { return ((a ^ b) & 0xFFFFFF) == 0; }
 
 int shownFrame(const CSkinButton& button) {
-  if (!button.m_pImage) return -1;
+  if (!button.picture()) return -1;
   base::Image shown = capture(button.handle());
-  base::Image strip = win::imageFromBitmap(button.m_pImage->bitmap());
+  base::Image strip = win::imageFromBitmap(button.picture()->bitmap());
   for (int frame = 0; frame < skin::kSkinFrames; ++frame) {
     bool all = shown.width > 0;
     for (int y = 0; all && y < shown.height; ++y)
@@ -61,7 +61,7 @@ int shownFrame(const CSkinButton& button) {
 
 // Which of the text styles' three caption colours the button shows most.
 std::string textLook(const CSkinButton& button) {
-  const std::pair<const char*, uint32_t> looks[] = {{"normal", skin::lookOf(button.m_nSkinStyle, {}).captionColour},
+  const std::pair<const char*, uint32_t> looks[] = {{"normal", skin::lookOf(button.style(), {}).captionColour},
                                                     {"hover", base::rgb(0, 0, 245)},
                                                     {"pressed", base::rgb(100, 200, 245)}};
   base::Image shown = capture(button.handle());
@@ -106,10 +106,10 @@ protected:
     skinButton(cancel_, IDCANCEL, u"BT_DEFAULT.bmp", skin::kCaptionedPictureStyle, 200, h - 32, SIZE{73, 19});
     skinButton(update_, 1002, u"update.bmp", skin::kPictureStyle, 200, 5);
     link_.attach(item(1006));
-    link_.m_nSkinStyle = skin::kLinkTextStyle;
+    link_.setStyle(skin::kLinkTextStyle);
     link_.place(32, 60, SIZE{80, 15});
     tab_.attach(item(1000));
-    tab_.m_nSkinStyle = skin::kTabTextStyle;
+    tab_.setStyle(skin::kTabTextStyle);
     tab_.place(32, 90, SIZE{60, 20});
     setTimer(1, 100);
     return false;

@@ -1,9 +1,9 @@
-#include "library/Layout.h"
+#include "library/PathsAndSettings.h"
 
 #include "base/Files.h"
 #include "base/Path.h"
 #include "base/Profile.h"
-#include "base/Shell.h"
+#include "base/StandardPaths.h"
 
 namespace library {
 
