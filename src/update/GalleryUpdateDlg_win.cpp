@@ -43,7 +43,10 @@ void CGalleryUpdateDlg::placeControls() {
   skinOkCancel(m_btnOk, m_btnCancel);
   bar_.attach(item(IDC_UPDATE_PROGRESS));
   status_.attach(item(IDC_UPDATE_STATUS));
-  SetWindowPos(bar_.handle(), nullptr, 45, 123, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  // The bar keeps the template's height and spans the status line above it (x = 45 to 418).
+  RECT bar{};
+  GetWindowRect(bar_.handle(), &bar);
+  SetWindowPos(bar_.handle(), nullptr, 45, 123, 373, bar.bottom - bar.top, SWP_NOZORDER);
   SetWindowPos(status_.handle(), nullptr, 45, 92, 373, 22, SWP_NOZORDER);
 }
 
