@@ -47,7 +47,7 @@ bool CBlockeryApp::InitInstance() {
 }
 
 bool CBlockeryApp::forwardToRunningGallery(const StartupPlan& plan) {
-  instanceEvent_ = win::KernelHandle(CreateEventW(nullptr, FALSE, FALSE, base::wide(kInstanceEventName)));
+  instanceEvent_ = base::KernelHandle(CreateEventW(nullptr, FALSE, FALSE, base::wide(kInstanceEventName)));
   if (GetLastError() != ERROR_ALREADY_EXISTS) return false;
   // Another gallery owns the event. This handle stays open on purpose: while this process runs,
   // the event keeps existing, so later starts keep looking for a hosted gallery.

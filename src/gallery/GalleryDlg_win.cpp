@@ -21,7 +21,7 @@ library::LibraryPlace libraryPlace() {
 
 }  // namespace
 
-CGalleryDlg::CGalleryDlg(AppState& state, win::KernelHandle& instanceEvent)
+CGalleryDlg::CGalleryDlg(AppState& state, base::KernelHandle& instanceEvent)
     : skin::SkinnedDialog(IDD_GALLERY, skin::SkinnedWindow::Gallery), state_(state), instanceEvent_(instanceEvent) {}
 
 CGalleryDlg::~CGalleryDlg() { m_listView.StopLoader(); }

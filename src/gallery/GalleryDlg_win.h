@@ -18,14 +18,14 @@
 #include "skin/SkinButton.h"
 #include "skin/SkinnedDialog.h"
 #include "thumbs/DWGListView_win.h"
-#include "win/KernelHandle.h"
+#include "base/KernelHandle.h"
 
 namespace gallery {
 
 class CGalleryDlg : public skin::SkinnedDialog, private GalleryView {
 public:
   // The state and the single-instance event belong to the application; the window changes them.
-  CGalleryDlg(AppState& state, win::KernelHandle& instanceEvent);
+  CGalleryDlg(AppState& state, base::KernelHandle& instanceEvent);
   ~CGalleryDlg() override;
 
 protected:
@@ -82,7 +82,7 @@ private:
   void startIndexRefresh() override;
 
   AppState& state_;
-  win::KernelHandle& instanceEvent_;
+  base::KernelHandle& instanceEvent_;
   library::LibraryPlace place_;
   std::unique_ptr<GalleryModel> model_;  // made at initialisation, once the library's place is known
   CategoryTreeView m_tree;

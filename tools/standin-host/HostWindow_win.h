@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <string>
 
-#include "win/KernelHandle.h"
+#include "base/KernelHandle.h"
 #include "win/Window.h"
 
 namespace standin {
@@ -33,7 +33,7 @@ private:
 
   std::FILE* log_;
   std::u16string program_, tokens_;
-  win::KernelHandle child_;  // the first start still running
+  base::KernelHandle child_;  // the first start still running
 };
 
 }  // namespace standin
