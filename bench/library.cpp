@@ -21,7 +21,7 @@
 #include "library/AvailableBlocks.h"
 #include "library/Categories.h"
 #include "library/ItemList.h"
-#include "library/Layout.h"
+#include "library/PathsAndSettings.h"
 #include "library/Selection.h"
 #include "library/TextFile.h"
 

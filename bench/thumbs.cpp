@@ -29,11 +29,11 @@ constexpr int kFiles = 2000;
 constexpr int kWidth = 256, kHeight = 102;
 
 // A simple drawing: white and green lines on a black ground, placed by the seed.
-thumbs::Image drawing(int seed) {
-  thumbs::Image picture(kWidth, kHeight, thumbs::kBlack);
-  for (int x = 10; x < kWidth - 10; ++x) picture.at(x, 20 + seed % 60) = thumbs::kWhite;
-  for (int y = 5; y < kHeight - 5; ++y) picture.at(30 + seed % 190, y) = thumbs::kWhite;
-  for (int t = 0; t < 90; ++t) picture.at(60 + t * 2, 10 + t) = thumbs::kGreen;
+base::Image drawing(int seed) {
+  base::Image picture(kWidth, kHeight, base::kBlack);
+  for (int x = 10; x < kWidth - 10; ++x) picture.at(x, 20 + seed % 60) = base::kWhite;
+  for (int y = 5; y < kHeight - 5; ++y) picture.at(30 + seed % 190, y) = base::kWhite;
+  for (int t = 0; t < 90; ++t) picture.at(60 + t * 2, 10 + t) = base::kGreen;
   return picture;
 }
 
@@ -47,7 +47,7 @@ std::vector<std::u16string> writeLibrary(const std::filesystem::path& folder, bo
   std::filesystem::create_directories(folder);
   std::vector<std::u16string> paths;
   for (int i = 0; i < kFiles; ++i) {
-    thumbs::Image picture = drawing(i);
+    base::Image picture = drawing(i);
     std::u16string path = (folder / ("block" + std::to_string(i) + ".dwg")).u16string();
     base::files::writeWhole(path, dwg(asPng ? 6 : 2, asPng ? thumbs_testing::png(picture) : thumbs_testing::dib(picture, 8)));
     paths.push_back(path);
@@ -69,15 +69,15 @@ void measure(const char* what, const std::vector<std::u16string>& paths) {
   auto all = std::chrono::steady_clock::now();
   for (const auto& path : paths) {
     double start = threadMicros();
-    std::optional<thumbs::Image> preview = thumbs::LoadDwgPreview(path);
-    thumbs::Image tile = thumbs::MakeThumbTile(preview ? &*preview : nullptr);
+    std::optional<base::Image> preview = thumbs::LoadDwgPreview(path);
+    base::Image tile = thumbs::MakeThumbTile(preview ? &*preview : nullptr);
     double end = threadMicros();
     checksum += tile.at(60, 30);
     micros.push_back(end - start);
   }
   double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - all).count();
   std::vector<double> tileMicros;
-  std::optional<thumbs::Image> sample = thumbs::LoadDwgPreview(paths[7]);
+  std::optional<base::Image> sample = thumbs::LoadDwgPreview(paths[7]);
   for (int i = 0; i < 500; ++i) {
     double start = threadMicros();
     checksum += thumbs::MakeThumbTile(sample ? &*sample : nullptr).at(60, 30);

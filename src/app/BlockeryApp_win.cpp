@@ -13,7 +13,7 @@
 #include "gallery/GalleryCommand.h"
 #include "gallery/GalleryDlg_win.h"
 #include "gallery/GalleryTitle.h"
-#include "library/Layout.h"
+#include "library/PathsAndSettings.h"
 
 namespace app {
 
@@ -58,7 +58,7 @@ bool CBlockeryApp::InitInstance() {
 }
 
 bool CBlockeryApp::forwardToRunningGallery(const StartupPlan& plan) {
-  instanceEvent_ = win::KernelHandle(CreateEventW(nullptr, FALSE, FALSE, base::wide(kInstanceEventName)));
+  instanceEvent_ = base::KernelHandle(CreateEventW(nullptr, FALSE, FALSE, base::wide(kInstanceEventName)));
   const DWORD created = GetLastError();
   if (!instanceEvent_) base::logFailure(u"create the single-instance event", created);
   if (created != ERROR_ALREADY_EXISTS) return false;

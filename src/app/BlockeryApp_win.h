@@ -6,7 +6,7 @@
 
 #include "app/StartupPlan.h"
 #include "gallery/AppState.h"
-#include "win/KernelHandle.h"
+#include "base/KernelHandle.h"
 
 namespace app {
 
@@ -25,7 +25,7 @@ private:
   void runGallery();
 
   gallery::AppState state_;
-  win::KernelHandle instanceEvent_;
+  base::KernelHandle instanceEvent_;
   ULONG_PTR gdiplusToken_ = 0;
   bool oleReady_ = false;  // OleInitialize succeeded, so OleUninitialize is owed
 };

@@ -4,6 +4,7 @@
 
 #include <atomic>
 
+#include "base/KernelHandle.h"
 #include "base/Text.h"
 #include "base/WinText.h"
 
@@ -17,18 +18,6 @@ bool attributesOf(const std::u16string& path, WIN32_FILE_ATTRIBUTE_DATA& data) {
   queries.fetch_add(1, std::memory_order_relaxed);
   return GetFileAttributesExW(wide(path), GetFileExInfoStandard, &data) != 0;
 }
-
-// Closes the handle on every road out.
-struct FileHandle {
-  HANDLE h;
-  explicit FileHandle(HANDLE handle) : h(handle) {}
-  ~FileHandle() {
-    if (h != INVALID_HANDLE_VALUE) CloseHandle(h);
-  }
-  FileHandle(const FileHandle&) = delete;
-  FileHandle& operator=(const FileHandle&) = delete;
-  bool ok() const { return h != INVALID_HANDLE_VALUE; }
-};
 
 }  // namespace
 
@@ -58,16 +47,16 @@ std::optional<uint64_t> size(const std::u16string& path) {
 
 bool readWhole(const std::u16string& path, std::string& bytes) {
   bytes.clear();
-  FileHandle file(CreateFileW(wide(path), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                              nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
-  if (!file.ok()) return false;
+  KernelHandle file(CreateFileW(wide(path), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+  if (!file) return false;
   LARGE_INTEGER length;
-  if (!GetFileSizeEx(file.h, &length) || length.QuadPart > 0x7FFFFFFF) return false;
+  if (!GetFileSizeEx(file.get(), &length) || length.QuadPart > 0x7FFFFFFF) return false;
   bytes.resize(size_t(length.QuadPart));
   size_t got = 0;
   while (got < bytes.size()) {
     DWORD n = 0;
-    if (!ReadFile(file.h, bytes.data() + got, DWORD(bytes.size() - got), &n, nullptr) || n == 0) break;
+    if (!ReadFile(file.get(), bytes.data() + got, DWORD(bytes.size() - got), &n, nullptr) || n == 0) break;
     got += n;
   }
   bytes.resize(got);
@@ -75,23 +64,23 @@ bool readWhole(const std::u16string& path, std::string& bytes) {
 }
 
 bool writeWhole(const std::u16string& path, std::string_view bytes) {
-  FileHandle file(CreateFileW(wide(path), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file.ok()) return false;
+  KernelHandle file(CreateFileW(wide(path), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return false;
   size_t done = 0;
   while (done < bytes.size()) {
     DWORD n = 0;
-    if (!WriteFile(file.h, bytes.data() + done, DWORD(bytes.size() - done), &n, nullptr) || n == 0) break;
+    if (!WriteFile(file.get(), bytes.data() + done, DWORD(bytes.size() - done), &n, nullptr) || n == 0) break;
     done += n;
   }
   return done == bytes.size();
 }
 
 bool append(const std::u16string& path, std::string_view bytes) {
-  FileHandle file(CreateFileW(wide(path), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                              nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file.ok() || bytes.size() > 0xFFFFFFFFu) return false;
+  KernelHandle file(CreateFileW(wide(path), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file || bytes.size() > 0xFFFFFFFFu) return false;
   DWORD written = 0;
-  return WriteFile(file.h, bytes.data(), DWORD(bytes.size()), &written, nullptr) && written == bytes.size();
+  return WriteFile(file.get(), bytes.data(), DWORD(bytes.size()), &written, nullptr) && written == bytes.size();
 }
 
 bool copy(const std::u16string& from, const std::u16string& to, bool overwrite) {
@@ -103,17 +92,17 @@ std::u16string scratchFor(const std::u16string& path) {
 }
 
 bool createNew(const std::u16string& path) {
-  FileHandle file(CreateFileW(wide(path), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
-  return file.ok();
+  KernelHandle file(CreateFileW(wide(path), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+  return bool(file);
 }
 
 bool replaceAtomically(const std::u16string& source, const std::u16string& target) {
   // The move is logged by the file system, the data is not: without the flush a crash soon after
   // could leave the new name on a file whose bytes never reached the disk.
   {
-    FileHandle file(CreateFileW(wide(source), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.ok() || !FlushFileBuffers(file.h)) return false;
+    KernelHandle file(CreateFileW(wide(source), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file || !FlushFileBuffers(file.get())) return false;
   }
   return MoveFileExW(wide(source), wide(target), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }

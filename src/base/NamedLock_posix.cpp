@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "base/Clock.h"
+#include "base/TickClock.h"
 #include "base/FailureLog.h"
 #include "base/Text.h"
 

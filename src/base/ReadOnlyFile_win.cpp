@@ -2,20 +2,17 @@
 
 #include <windows.h>
 
+#include "base/KernelHandle.h"
 #include "base/WinText.h"
 
 namespace base {
 
 ReadOnlyFile::ReadOnlyFile(const std::u16string& path) {
-  HANDLE h = CreateFileW(wide(path), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (h == INVALID_HANDLE_VALUE) return;
+  KernelHandle file(CreateFileW(wide(path), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   LARGE_INTEGER length;
-  if (!GetFileSizeEx(h, &length)) {
-    CloseHandle(h);
-    return;
-  }
-  handle_ = reinterpret_cast<intptr_t>(h);
+  if (!file || !GetFileSizeEx(file.get(), &length)) return;
+  handle_ = reinterpret_cast<intptr_t>(file.release());
   size_ = uint64_t(length.QuadPart);
   open_ = true;
 }

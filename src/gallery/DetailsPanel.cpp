@@ -1,6 +1,6 @@
 #include "gallery/DetailsPanel.h"
 
-#include "base/Path.h"
+#include "library/UserBlocks.h"
 
 namespace gallery {
 
@@ -8,13 +8,6 @@ namespace {
 
 std::u16string shownValue(const std::u16string& value) {
   return value == u"no" ? std::u16string() : value;
-}
-
-std::u16string nameFromPath(const std::u16string& path) {
-  std::u16string_view fileName = base::fileNamePart(path);
-  size_t dot = fileName.rfind(u'.');
-  if (dot == std::u16string_view::npos) return {};
-  return std::u16string(fileName.substr(0, dot));
 }
 
 }  // namespace
@@ -29,7 +22,7 @@ void DetailsPanel::showBlock(const library::BlockRecord& block) {
 
 void DetailsPanel::showUserBlock(const std::u16string& path) {
   clear();
-  texts_[Name] = nameFromPath(path);
+  texts_[Name] = library::userBlockName(path);
 }
 
 bool DetailsPanel::clearIfShown() {

@@ -3,10 +3,11 @@
 #pragma once
 #include <cstdint>
 
+#include "update/UpdateCodes.h"
+
 namespace gallery {
 
-inline constexpr uint32_t kGalleryCommandMessage = 1124;  // WM_USER + 100; code in lParam
-inline constexpr uint32_t kListModeMessage = 1025;        // WM_USER + 1 to the thumbnail list
+using update::kGalleryCommandMessage;
 
 enum class GalleryCommand : int64_t {
   Show = 0,
@@ -43,6 +44,11 @@ enum class GalleryTimer : int32_t {
   AddUserBlocks = 1008,
   Search = 1009,  // a short pause after the last change of the search field's text
 };
+
+// The keys the model handles itself (virtual-key codes VK_RETURN, VK_ESCAPE and VK_DOWN).
+inline constexpr uint32_t kEnterKey = 13;
+inline constexpr uint32_t kEscapeKey = 27;
+inline constexpr uint32_t kDownKey = 40;
 
 inline constexpr uint32_t kArxHandOffMessage = 1032;        // WM_USER + 8, (0, 100)
 inline constexpr uint64_t kArxHandOffWParam = 0;

@@ -8,8 +8,6 @@ namespace gallery {
 
 namespace {
 
-constexpr uint32_t kEnterKey = 13;
-constexpr uint32_t kEscapeKey = 27;
 constexpr uint32_t kOpenNodeDelay = 900;
 constexpr char16_t kLandscapeNode[] = u"园林景观";
 constexpr char16_t kSecurityNode[] = u"弱电安防";

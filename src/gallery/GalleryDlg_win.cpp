@@ -2,7 +2,7 @@
 
 #include "gallery/DetailsPanelView_win.h"
 #include "gallery/GalleryCommand.h"
-#include "library/Layout.h"
+#include "library/PathsAndSettings.h"
 #include "resource.h"
 
 namespace gallery {
@@ -23,7 +23,7 @@ library::LibraryPlace libraryPlace() {
 
 }  // namespace
 
-CGalleryDlg::CGalleryDlg(AppState& state, win::KernelHandle& instanceEvent)
+CGalleryDlg::CGalleryDlg(AppState& state, base::KernelHandle& instanceEvent)
     : skin::SkinnedDialog(IDD_GALLERY, skin::SkinnedWindow::Gallery), state_(state), instanceEvent_(instanceEvent) {}
 
 CGalleryDlg::~CGalleryDlg() { m_listView.StopLoader(); }
@@ -49,17 +49,17 @@ void CGalleryDlg::skinButtons() {
   skinButton(m_btnHelp, IDC_HELP_BUTTON, u"help.bmp", skin::kPictureStyle, 471, 5);
   skinButton(m_btnAddMore, IDC_ADD_MORE, u"add.bmp", skin::kPictureStyle, 468, 36);
   m_btnMoreInfo.attach(item(IDC_MORE_INFO));
-  m_btnMoreInfo.m_nSkinStyle = skin::kLinkTextStyle;
+  m_btnMoreInfo.setStyle(skin::kLinkTextStyle);
   m_btnMoreInfo.place(32, 421, SIZE{80, 15});
   // The tabs and the page buttons keep the template's places.
   for (size_t k = 0; k < m_btnTab.size(); ++k) {
     m_btnTab[k].attach(item(kTabIds[k]));
-    m_btnTab[k].m_nSkinStyle = skin::kTabTextStyle;
+    m_btnTab[k].setStyle(skin::kTabTextStyle);
   }
   m_btnPrev.attach(item(IDC_TAB_PREVIOUS));
-  m_btnPrev.m_nSkinStyle = skin::kTabTextStyle;
+  m_btnPrev.setStyle(skin::kTabTextStyle);
   m_btnNext.attach(item(IDC_TAB_NEXT));
-  m_btnNext.m_nSkinStyle = skin::kTabTextStyle;
+  m_btnNext.setStyle(skin::kTabTextStyle);
 }
 
 void CGalleryDlg::createThumbnailList() {
@@ -69,6 +69,14 @@ void CGalleryDlg::createThumbnailList() {
   m_listView.setPreviewTextsHandler([this](int64_t position) {
     DetailsPanel texts = model_->previewTexts(position);
     return thumbs::PreviewTexts{texts.text(DetailsPanel::Name), texts.text(DetailsPanel::Spec)};
+  });
+  m_listView.setClickHandler([this](int64_t position) {
+    auto code = m_listView.userBlocks() ? GalleryCommand::ShowUserBlockDetails : GalleryCommand::ShowBlockDetails;
+    if (model_) model_->command(static_cast<int64_t>(code), static_cast<uint64_t>(position));
+  });
+  // Posted: the delete reloads the list, which must not happen inside the list's own command.
+  m_listView.setDeleteHandler([this](int32_t position) {
+    postCommand(static_cast<int64_t>(GalleryCommand::DeleteUserBlock), static_cast<uint64_t>(position));
   });
 }
 

@@ -19,7 +19,7 @@
 #include "skin/SkinButton.h"
 #include "skin/SkinnedDialog.h"
 #include "thumbs/DWGListView_win.h"
-#include "win/KernelHandle.h"
+#include "base/KernelHandle.h"
 
 namespace gallery {
 
@@ -29,7 +29,7 @@ public:
   static constexpr UINT kSearchAnswerMessage = WM_APP + 12;
 
   // The state and the single-instance event belong to the application; the window changes them.
-  CGalleryDlg(AppState& state, win::KernelHandle& instanceEvent);
+  CGalleryDlg(AppState& state, base::KernelHandle& instanceEvent);
   ~CGalleryDlg() override;
 
 protected:
@@ -93,7 +93,7 @@ private:
   void postSearchAnswer() override;
 
   AppState& state_;
-  win::KernelHandle& instanceEvent_;
+  base::KernelHandle& instanceEvent_;
   library::LibraryPlace place_;
   std::unique_ptr<GalleryModel> model_;  // made at initialisation, once the library's place is known
   CategoryTreeView m_tree;

@@ -1,6 +1,7 @@
 #include "gallery/GalleryModel.h"
 
 #include "base/Path.h"
+#include "gallery/GalleryTitle.h"
 #include "library/AvailableBlocks.h"
 #include "library/RecentBlocks.h"
 #include "library/Selection.h"
@@ -14,8 +15,6 @@ constexpr uint32_t kStartupRefreshDelay = 300;
 constexpr uint32_t kHostOpensLandscapeDelay = 1600;
 constexpr uint32_t kSelectRootDelay = 500;
 constexpr uint32_t kReloadDelay = 300;
-constexpr char16_t kHostedTitle[] = u"墨 匣";   // what a second start looks for
-constexpr char16_t kStandAloneTitle[] = u"墨匣";
 
 }  // namespace
 
@@ -36,7 +35,7 @@ void GalleryModel::openLibrary() {
 }
 
 void GalleryModel::finishStart() {
-  view_.setTitle(state_.arxHostWindow != 0 ? kHostedTitle : kStandAloneTitle);
+  view_.setTitle(std::u16string(galleryTitle(state_)));
   startTimer(GalleryTimer::StartupRefresh, kStartupRefreshDelay);
   library::loadUserBlocks(place_.dataRoot, userPaths_);
   refreshSearchIndex();
@@ -123,6 +122,8 @@ void GalleryModel::updateButton() {
   if (categories_.table.size() < 2) return addMoreButton();
   if (view_.runUpdateDialog() > 0) startTimer(GalleryTimer::Reload, kReloadDelay);
 }
+
+void GalleryModel::downloadsArrived() { startTimer(GalleryTimer::Reload, kReloadDelay); }
 
 void GalleryModel::addMoreButton() {
   if (categories_.entries.size() == 0) return;

@@ -78,6 +78,8 @@ public:
   void helpButton();
   void updateButton();
   void addMoreButton();
+  // The update walk stored blocks: the lists are read again 300 ms later.
+  void downloadsArrived();
 
   // RecentlyUse.xml and UserBlock.xml, written on every road that ends the program: each file is
   // read again and given only what this gallery changed, since other galleries share it.

@@ -41,7 +41,7 @@ void CGalleryDlg::showTab(size_t button, const std::u16string& label) {
 void CGalleryDlg::hideTab(size_t button) { m_btnTab[button].show(SW_HIDE); }
 
 void CGalleryDlg::setListMode(ListMode mode) {
-  if (m_listView.isWindow()) m_listView.send(kListModeMessage, mode == ListMode::UserBlocks ? 1 : 0);
+  if (m_listView.isWindow()) m_listView.send(thumbs::CDWGListView::kModeMessage, mode == ListMode::UserBlocks ? 1 : 0);
 }
 
 void CGalleryDlg::loadPaths(const std::vector<std::u16string>& paths) {
@@ -116,7 +116,9 @@ bool CGalleryDlg::runSpecialtyDialog() {
   return gallery::runSpecialtyDialog(handle(), model_->categories(), place_.dataRoot);
 }
 
-int32_t CGalleryDlg::runUpdateDialog() { return update::runLibraryUpdate(handle(), model_->categories().table); }
+int32_t CGalleryDlg::runUpdateDialog() {
+  return update::runLibraryUpdate(handle(), model_->categories().table, [this] { model_->downloadsArrived(); });
+}
 
 void CGalleryDlg::restartUpdateWalk() { update::restartWalkFromFirstRow(update::sharedWalkState()); }
 

@@ -12,9 +12,6 @@ namespace gallery {
 namespace {
 
 constexpr uint32_t kTypingPause = 150;
-constexpr uint32_t kEnterKey = 13;
-constexpr uint32_t kEscapeKey = 27;
-constexpr uint32_t kDownKey = 40;
 constexpr size_t kCaptionQueryLength = 12;
 
 bool searchable(const std::u16string& text) { return !search::TextMatcher(text).empty(); }

@@ -3,7 +3,7 @@
 #include "base/FolderNames.h"
 #include "base/Files.h"
 #include "base/Path.h"
-#include "library/Layout.h"
+#include "library/PathsAndSettings.h"
 
 namespace library {
 

@@ -2,7 +2,7 @@
 
 #include "base/Files.h"
 #include "base/Path.h"
-#include "library/Layout.h"
+#include "library/PathsAndSettings.h"
 #include "library/SafeName.h"
 #include "library/Selection.h"
 

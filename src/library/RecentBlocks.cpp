@@ -6,7 +6,7 @@
 #include "base/Files.h"
 #include "base/NamedLock.h"
 #include "base/Path.h"
-#include "library/Layout.h"
+#include "library/PathsAndSettings.h"
 #include "library/ListMerge.h"
 #include "library/TextFile.h"
 #include "library/UnreadableList.h"

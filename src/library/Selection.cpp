@@ -4,7 +4,7 @@
 #include "base/Path.h"
 #include "base/Profile.h"
 #include "base/SystemError.h"
-#include "library/Layout.h"
+#include "library/PathsAndSettings.h"
 
 namespace library {
 

@@ -1,6 +1,6 @@
 #include "library/UnreadableList.h"
 
-#include "base/Clock.h"
+#include "base/TickClock.h"
 #include "base/FailureLog.h"
 #include "base/Files.h"
 #include "base/SystemError.h"

@@ -4,7 +4,7 @@
 #include "base/Files.h"
 #include "base/NamedLock.h"
 #include "base/Path.h"
-#include "library/Layout.h"
+#include "library/PathsAndSettings.h"
 #include "library/TextFile.h"
 #include "library/UnreadableList.h"
 #include "markup/MarkupDocument.h"

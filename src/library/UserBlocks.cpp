@@ -32,9 +32,10 @@ bool deleteUserBlock(PathList& userBlockPaths, const PathList& shown, int32_t po
 }
 
 std::u16string userBlockName(std::u16string_view path) {
-  std::u16string_view name = base::fileNamePart(path);
-  size_t dot = name.rfind(u'.');
-  return std::u16string(dot == std::u16string_view::npos ? name : name.substr(0, dot));
+  std::u16string_view fileName = base::fileNamePart(path);
+  size_t dot = fileName.rfind(u'.');
+  if (dot == std::u16string_view::npos) return {};
+  return std::u16string(fileName.substr(0, dot));
 }
 
 }  // namespace library

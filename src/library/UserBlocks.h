@@ -22,7 +22,8 @@ PathList shownUserBlocks(const PathList& userBlockPaths);
 // nothing. False when nothing was removed.
 bool deleteUserBlock(PathList& userBlockPaths, const PathList& shown, int32_t position);
 
-// The name the details panel shows for a user block: the file name without folder and extension.
+// The name a user block is shown and found by: its file name without the extension; empty for a
+// file without one.
 std::u16string userBlockName(std::u16string_view path);
 
 }  // namespace library

@@ -2,7 +2,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "base/FileStream.h"
+#include "base/ReadStream.h"
 #include "base/Text.h"
 #include "markup/EncodingNames.h"
 #include "markup/MarkupDocument.h"

@@ -30,9 +30,10 @@ public:
   void place(int x, int y, SIZE size = SIZE{0, 0});
 
   // Set by the owning dialog after attaching, before the button is first shown.
-  std::unique_ptr<SkinPicture> m_pImage;
-  int32_t m_nSkinStyle = kPictureStyle;
-  bool m_bHover = false;
+  void setPicture(std::unique_ptr<SkinPicture> picture) { m_pImage = std::move(picture); }
+  void setStyle(int32_t style) { m_nSkinStyle = style; }
+  const SkinPicture* picture() const { return m_pImage.get(); }
+  int32_t style() const { return m_nSkinStyle; }
 
 protected:
   bool DrawItem(const DRAWITEMSTRUCT& item) override;
@@ -43,6 +44,10 @@ protected:
 private:
   void makeOwnerDrawn();
   void drawCaption(HDC dc, RECT box, const ButtonLook& look) const;
+
+  std::unique_ptr<SkinPicture> m_pImage;
+  int32_t m_nSkinStyle = kPictureStyle;
+  bool m_bHover = false;
 };
 
 }  // namespace skin

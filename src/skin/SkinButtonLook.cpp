@@ -1,15 +1,15 @@
 #include "skin/SkinButtonLook.h"
 
-#include "thumbs/Image.h"
+#include "base/Image.h"
 
 namespace skin {
 namespace {
 
-constexpr uint32_t kLinkColour = thumbs::rgb(51, 150, 245);
-constexpr uint32_t kTabColour = thumbs::rgb(25, 25, 25);
-constexpr uint32_t kHoverColour = thumbs::rgb(0, 0, 245);
-constexpr uint32_t kPressedColour = thumbs::rgb(100, 200, 245);
-constexpr uint32_t kCaptionOnPicture = thumbs::rgb(21, 21, 21);
+constexpr uint32_t kLinkColour = base::rgb(51, 150, 245);
+constexpr uint32_t kTabColour = base::rgb(25, 25, 25);
+constexpr uint32_t kHoverColour = base::rgb(0, 0, 245);
+constexpr uint32_t kPressedColour = base::rgb(100, 200, 245);
+constexpr uint32_t kCaptionOnPicture = base::rgb(21, 21, 21);
 
 // The text styles ignore the disabled state: only the pictures change with it.
 ButtonLook textLook(uint32_t normal, CaptionAlign align, const ButtonState& state) {

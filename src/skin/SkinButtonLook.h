@@ -8,7 +8,7 @@
 
 namespace skin {
 
-// m_nSkinStyle values. Any other value draws like Picture.
+// CSkinButton::setStyle values. Any other value draws like Picture.
 inline constexpr int32_t kPictureStyle = 0;
 inline constexpr int32_t kCaptionedPictureStyle = 1;
 inline constexpr int32_t kLinkTextStyle = 4;

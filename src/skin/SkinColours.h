@@ -2,12 +2,12 @@
 #pragma once
 #include <cstdint>
 
-#include "thumbs/Image.h"
+#include "base/Image.h"
 
 namespace skin {
 
-inline constexpr uint32_t kClientBackground = thumbs::rgb(255, 255, 255);
-inline constexpr uint32_t kButtonBand = thumbs::rgb(240, 240, 240);
-inline constexpr uint32_t kTitleText = thumbs::rgb(238, 238, 238);
+inline constexpr uint32_t kClientBackground = base::rgb(255, 255, 255);
+inline constexpr uint32_t kButtonBand = base::rgb(240, 240, 240);
+inline constexpr uint32_t kTitleText = base::rgb(238, 238, 238);
 
 }  // namespace skin

@@ -7,7 +7,7 @@
 
 namespace skin {
 
-const thumbs::Image* SkinArt::of(SkinBitmap bitmap) const {
+const base::Image* SkinArt::of(SkinBitmap bitmap) const {
   switch (bitmap) {
     case SkinBitmap::Frame: return frame;
     case SkinBitmap::TitleLeft: return titleLeft;
@@ -18,7 +18,7 @@ const thumbs::Image* SkinArt::of(SkinBitmap bitmap) const {
   return nullptr;
 }
 
-void copyStretched(thumbs::Image& canvas, const thumbs::Image& source, const SkinBox& from,
+void copyStretched(base::Image& canvas, const base::Image& source, const SkinBox& from,
                    const SkinBox& to) {
   if (from.empty() || to.empty()) return;
   const int top = std::max(to.y, 0), bottom = std::min(to.bottom(), canvas.height);
@@ -34,18 +34,18 @@ void copyStretched(thumbs::Image& canvas, const thumbs::Image& source, const Ski
   }
 }
 
-void fillBox(thumbs::Image& canvas, const SkinBox& box, uint32_t colour) {
+void fillBox(base::Image& canvas, const SkinBox& box, uint32_t colour) {
   const int top = std::max(box.y, 0), bottom = std::min(box.bottom(), canvas.height);
   const int left = std::max(box.x, 0), right = std::min(box.right(), canvas.width);
   for (int y = top; y < bottom; ++y) std::fill(canvas.row(y) + left, canvas.row(y) + right, colour);
 }
 
-void paintSkin(thumbs::Image& canvas, const SkinArt& art, SkinnedWindow window) {
+void paintSkin(base::Image& canvas, const SkinArt& art, SkinnedWindow window) {
   const int w = canvas.width, h = canvas.height;
   fillBox(canvas, {0, 0, w, h}, kClientBackground);
   if (hasButtonBand(window)) fillBox(canvas, buttonBand(w, h), kButtonBand);
   for (const SkinCopy& piece : skinPieces(w, h)) {
-    if (const thumbs::Image* source = art.of(piece.source)) copyStretched(canvas, *source, piece.from, piece.to);
+    if (const base::Image* source = art.of(piece.source)) copyStretched(canvas, *source, piece.from, piece.to);
   }
   if (art.logo) {
     const SkinCopy logo = logoPiece(art.logo->width, art.logo->height);
@@ -53,7 +53,7 @@ void paintSkin(thumbs::Image& canvas, const SkinArt& art, SkinnedWindow window) 
   }
 }
 
-void paintButton(thumbs::Image& canvas, const thumbs::Image* strip, int32_t style,
+void paintButton(base::Image& canvas, const base::Image* strip, int32_t style,
                  const ButtonState& state) {
   const ButtonLook look = lookOf(style, state);
   const SkinBox whole{0, 0, canvas.width, canvas.height};

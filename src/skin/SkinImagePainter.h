@@ -9,35 +9,35 @@
 #include "skin/SkinBox.h"
 #include "skin/SkinButtonLook.h"
 #include "skin/SkinnedWindow.h"
-#include "thumbs/Image.h"
+#include "base/Image.h"
 
 namespace skin {
 
 // The skin bitmaps to paint from; a missing one draws nothing, as when it cannot be loaded.
 struct SkinArt {
-  const thumbs::Image* frame = nullptr;
-  const thumbs::Image* titleLeft = nullptr;
-  const thumbs::Image* titleBody = nullptr;
-  const thumbs::Image* titleRight = nullptr;
-  const thumbs::Image* logo = nullptr;
+  const base::Image* frame = nullptr;
+  const base::Image* titleLeft = nullptr;
+  const base::Image* titleBody = nullptr;
+  const base::Image* titleRight = nullptr;
+  const base::Image* logo = nullptr;
 
-  const thumbs::Image* of(SkinBitmap bitmap) const;
+  const base::Image* of(SkinBitmap bitmap) const;
 };
 
 // Copies the source box of a picture to the destination box of the canvas, stretching; pixels
 // outside either picture are left alone.
-void copyStretched(thumbs::Image& canvas, const thumbs::Image& source, const SkinBox& from,
+void copyStretched(base::Image& canvas, const base::Image& source, const SkinBox& from,
                    const SkinBox& to);
 
-void fillBox(thumbs::Image& canvas, const SkinBox& box, uint32_t colour);
+void fillBox(base::Image& canvas, const SkinBox& box, uint32_t colour);
 
 // Paint steps 1 to 6 of a skinned window whose client area is the canvas: white ground, the
 // button band where the window has one, frame, title band and logo.
-void paintSkin(thumbs::Image& canvas, const SkinArt& art, SkinnedWindow window);
+void paintSkin(base::Image& canvas, const SkinArt& art, SkinnedWindow window);
 
 // A skin button the size of the canvas: the white ground of the text styles, or the frame of the
 // strip for the state. A missing strip draws nothing.
-void paintButton(thumbs::Image& canvas, const thumbs::Image* strip, int32_t style,
+void paintButton(base::Image& canvas, const base::Image* strip, int32_t style,
                  const ButtonState& state);
 
 }  // namespace skin

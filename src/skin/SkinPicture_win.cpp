@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "base/Shell.h"
+#include "base/StandardPaths.h"
 #include "base/WinText.h"
 
 namespace skin {

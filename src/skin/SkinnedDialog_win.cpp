@@ -24,8 +24,8 @@ bool SkinnedDialog::OnLButtonDown(UINT keys, POINT point) {
 void SkinnedDialog::skinButton(CSkinButton& button, int id, const std::u16string& skinFile, int32_t style, int x,
                                int y, SIZE size) {
   button.attach(item(id));
-  button.m_pImage = loadSkinPicture(skinFile);
-  button.m_nSkinStyle = style;
+  button.setPicture(loadSkinPicture(skinFile));
+  button.setStyle(style);
   button.place(x, y, size);
 }
 

@@ -4,12 +4,12 @@
 
 #include <cstdint>
 
-#include "thumbs/Image.h"
+#include "base/Image.h"
 
 namespace skin {
 
 inline COLORREF colorRef(uint32_t colour) {
-  return RGB(thumbs::redOf(colour), thumbs::greenOf(colour), thumbs::blueOf(colour));
+  return RGB(base::redOf(colour), base::greenOf(colour), base::blueOf(colour));
 }
 
 }  // namespace skin

@@ -47,7 +47,7 @@ HBITMAP CDWGListView::tileBitmap(int item) const {
   entry.mask = LVIF_IMAGE;
   entry.iItem = item;
   if (!send(LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&entry))) return nullptr;
-  win::Bitmap bitmap = win::bitmapFromImage(Image(kTileWidth, kTileHeight, kWhite));
+  win::Bitmap bitmap = win::bitmapFromImage(base::Image(kTileWidth, kTileHeight, base::kWhite));
   if (!bitmap) return nullptr;
   win::MemoryDC dc;
   win::SelectGuard keep(dc, bitmap.get());
@@ -106,7 +106,7 @@ void CDWGListView::showLargePreview(POINT point) {
     trackHover();
     return;
   }
-  const Image* preview = CImageThumbCachedMgr::instance().Lookup(paths()[size_t(item)]);
+  const base::Image* preview = CImageThumbCachedMgr::instance().Lookup(paths()[size_t(item)]);
   PreviewTexts texts = previewTexts_ ? previewTexts_(dataOf(item)) : PreviewTexts{};
   POINT cursor = point;
   ClientToScreen(handle(), &cursor);

@@ -11,12 +11,6 @@ namespace thumbs {
 namespace {
 
 constexpr DWORD kListStyles = LVS_ICON | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_AUTOARRANGE;  // 0x10C
-// The gallery command message to the main window (code in lParam) and the mode message to the list.
-constexpr UINT kGalleryCommandMessage = WM_USER + 100;
-constexpr UINT kListModeMessage = WM_USER + 1;
-constexpr LPARAM kBlockClicked = 5;
-constexpr LPARAM kUserBlockClicked = 10;
-constexpr LPARAM kDeleteUserBlock = 11;
 
 // One turn of the loader wait on the user-interface thread. The loader talks to the list only by
 // sent messages, so handling those is what lets it finish; posted and input messages stay queued,
@@ -39,7 +33,6 @@ bool CDWGListView::Create(HWND parent, const RECT& rect, UINT id) {
                               reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), win::programInstance(), nullptr);
   if (!list) base::logFailure(u"create the thumbnail list", GetLastError());
   if (!list || !subclass(list)) return false;
-  commandTarget_ = parent;
   prepareList();
   return true;
 }
@@ -77,10 +70,7 @@ int64_t CDWGListView::dataOf(int item) const {
 // The main window hears of the click before the list control changes its selection.
 bool CDWGListView::OnLButtonDown(UINT, POINT point) {
   int item = itemAt(point);
-  if (item >= 0) {
-    SendMessageW(commandTarget_, kGalleryCommandMessage, WPARAM(dataOf(item)),
-                 m_bUserBlocks ? kUserBlockClicked : kBlockClicked);
-  }
+  if (item >= 0 && clicked_) clicked_(dataOf(item));
   return false;
 }
 
@@ -102,15 +92,14 @@ void CDWGListView::contextMenu(POINT point) {
 
 bool CDWGListView::OnCommand(int id, int, HWND) {
   if (id < int(kDeleteCommand) || id > int(kDeleteCommand) + 10) return false;
-  if (id == int(kDeleteCommand))
-    PostMessageW(GetParent(handle()), kGalleryCommandMessage, WPARAM(m_nContextItem), kDeleteUserBlock);
+  if (id == int(kDeleteCommand) && delete_) delete_(m_nContextItem);
   return true;
 }
 
 bool CDWGListView::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   if (inputMessage(message, wParam, lParam, result)) return true;
   switch (message) {
-    case kListModeMessage:
+    case kModeMessage:
       m_bUserBlocks = wParam != 0;
       result = 0;
       return true;
@@ -151,7 +140,7 @@ void CDWGListView::insertItem(size_t index, std::u16string_view caption, size_t 
   send(LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
 }
 
-void CDWGListView::replaceImage(size_t index, const Image& tile) {
+void CDWGListView::replaceImage(size_t index, const base::Image& tile) {
   win::Bitmap bitmap = win::bitmapFromImage(tile);
   if (bitmap) m_imageList.replace(int(index), bitmap.get());
 }

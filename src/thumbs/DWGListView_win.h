@@ -2,8 +2,7 @@
 // (id 2213) with one 116 x 55 tile and a short caption per block, filled in the background by the
 // loader. In catalogue mode an item's data is its position in the window's shown blocks; in
 // user-block mode it is the position among the user's blocks shown, and a right-click on an item
-// offers "删除图块". Clicks and the delete command reach the main window as the gallery command
-// message; a double-click goes to the chosen-block callback.
+// offers "删除图块". A click, the delete command and a double-click each go to their handler.
 //
 // A thumbnail dragged past the system's drag distance leaves as its DWG file (BlockTransfer_win.h)
 // and the dragged-block callback hears how the drag ended; Ctrl+C puts the selected one on the
@@ -36,6 +35,7 @@ public:
   static constexpr int kSpacingX = 121;
   static constexpr int kSpacingY = 80;
   static constexpr UINT kDeleteCommand = 10000;
+  static constexpr UINT kModeMessage = WM_USER + 1;  // wParam 1: user-block mode, 0: catalogue
 
   CDWGListView();
   ~CDWGListView() override;
@@ -51,6 +51,10 @@ public:
   void setPreviewTextsHandler(std::function<PreviewTexts(int64_t)> texts) { previewTexts_ = std::move(texts); }
   // The list's parent passes on what the list control tells it; true when it was taken here.
   bool OnParentNotify(const NMHDR& header);
+  // Called with the item's data value on a press on an item, before the list changes its selection.
+  void setClickHandler(std::function<void(int64_t)> clicked) { clicked_ = std::move(clicked); }
+  // Called with the item's position when "删除图块" was chosen from its menu.
+  void setDeleteHandler(std::function<void(int32_t)> remove) { delete_ = std::move(remove); }
 
   void LoadPaths(std::vector<std::u16string> paths) { loader_.LoadPaths(std::move(paths)); }
   void StopLoader() { loader_.StopLoader(); }
@@ -84,7 +88,7 @@ private:
   void resetList(size_t imageCount) override;
   void hideScrollBars() override;
   void insertItem(size_t index, std::u16string_view caption, size_t imageIndex, size_t data) override;
-  void replaceImage(size_t index, const Image& tile) override;
+  void replaceImage(size_t index, const base::Image& tile) override;
   void setRedraw(bool on) override;
   void redrawItem(size_t index) override;
   void invalidate() override;
@@ -92,11 +96,12 @@ private:
   win::ImageList m_imageList;
   bool m_bUserBlocks = false;
   int32_t m_nContextItem = -1;
-  HWND commandTarget_ = nullptr;
   std::function<void(int64_t)> chosen_;
   std::function<void(int64_t, DragEnd)> dragged_;
   std::function<PreviewTexts(int64_t)> previewTexts_;
   PreviewPopup popup_;
+  std::function<void(int64_t)> clicked_;
+  std::function<void(int32_t)> delete_;
   ThumbLoader loader_;
 };
 

@@ -56,12 +56,12 @@ bool readLayout(const uint8_t* data, size_t size, DibLayout& dib, std::string& f
   return true;
 }
 
-void readRows(const uint8_t* data, const DibLayout& dib, Image& image) {
+void readRows(const uint8_t* data, const DibLayout& dib, base::Image& image) {
   std::array<uint32_t, 256> palette{};
   if (dib.bits == 8) {
     for (int i = 0; i < 256; ++i) {
       const uint8_t* entry = data + dib.tableAt + size_t(i) * 4;
-      palette[size_t(i)] = rgb(entry[2], entry[1], entry[0]);
+      palette[size_t(i)] = base::rgb(entry[2], entry[1], entry[0]);
     }
   }
   const size_t step = size_t(dib.bits / 8);
@@ -72,22 +72,22 @@ void readRows(const uint8_t* data, const DibLayout& dib, Image& image) {
     if (dib.bits == 8) {
       for (int x = 0; x < dib.width; ++x) out[x] = palette[in[x]];
     } else {
-      for (int x = 0; x < dib.width; ++x, in += step) out[x] = rgb(in[2], in[1], in[0]);
+      for (int x = 0; x < dib.width; ++x, in += step) out[x] = base::rgb(in[2], in[1], in[0]);
     }
   }
 }
 
 }  // namespace
 
-std::optional<Image> decodeDib(const uint8_t* data, size_t size, std::string& failure) {
+std::optional<base::Image> decodeDib(const uint8_t* data, size_t size, std::string& failure) {
   DibLayout dib;
   if (!readLayout(data, size, dib, failure)) return std::nullopt;
-  Image image(dib.width, dib.height, kWhite);
+  base::Image image(dib.width, dib.height, base::kWhite);
   readRows(data, dib, image);
   return image;
 }
 
-std::optional<Image> decodeBmpFile(const uint8_t* data, size_t size, std::string& failure) {
+std::optional<base::Image> decodeBmpFile(const uint8_t* data, size_t size, std::string& failure) {
   if (size < 14 || data[0] != 'B' || data[1] != 'M') {
     failure = "not a .bmp file";
     return std::nullopt;

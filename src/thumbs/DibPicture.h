@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "thumbs/Image.h"
+#include "base/Image.h"
 
 namespace thumbs {
 
@@ -15,9 +15,9 @@ inline constexpr int kMaxPreviewSide = 4096;
 // right behind it. 24- and 32-bit pictures are read without a table (past any colours-used
 // entries). Only uncompressed pictures are read. Anything the data cannot hold is refused, with
 // the reason in failure.
-std::optional<Image> decodeDib(const uint8_t* data, size_t size, std::string& failure);
+std::optional<base::Image> decodeDib(const uint8_t* data, size_t size, std::string& failure);
 
 // A .bmp file: the 14-byte file header, then a DIB whose rows start where the header says.
-std::optional<Image> decodeBmpFile(const uint8_t* data, size_t size, std::string& failure);
+std::optional<base::Image> decodeBmpFile(const uint8_t* data, size_t size, std::string& failure);
 
 }  // namespace thumbs

@@ -142,6 +142,6 @@ PreviewReading readDwgPreviewBytes(std::string_view bytes) {
   }
 }
 
-std::optional<Image> LoadDwgPreview(const std::u16string& path) { return readDwgPreview(path).image; }
+std::optional<base::Image> LoadDwgPreview(const std::u16string& path) { return readDwgPreview(path).image; }
 
 }  // namespace thumbs

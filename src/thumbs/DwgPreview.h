@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "thumbs/Image.h"
+#include "base/Image.h"
 
 namespace thumbs {
 
@@ -21,7 +21,7 @@ inline constexpr uint8_t kPreviewSentinel[16] = {0x1F, 0x25, 0x6D, 0x07, 0xD4, 0
 
 // The outcome with its reasons, for tools that tell why a file shows no preview.
 struct PreviewReading {
-  std::optional<Image> image;
+  std::optional<base::Image> image;
   int entryType = 0;     // the entry that was read, 0 when none was found
   std::string failure;   // why there is no image
 };
@@ -31,6 +31,6 @@ PreviewReading readDwgPreview(const std::u16string& path);
 PreviewReading readDwgPreviewBytes(std::string_view file);
 
 // The preview at its own size, or none. Never throws.
-std::optional<Image> LoadDwgPreview(const std::u16string& path);
+std::optional<base::Image> LoadDwgPreview(const std::u16string& path);
 
 }  // namespace thumbs

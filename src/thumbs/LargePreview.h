@@ -3,13 +3,13 @@
 // tile's ground: dark ink on light, a drawing made light on dark inverted as the tile does it.
 #pragma once
 
-#include "thumbs/Image.h"
+#include "base/Image.h"
 
 namespace thumbs {
 
 inline constexpr int kLargePreviewSide = 256;
 
 // Empty without a preview (or with an empty one).
-Image MakeLargePreview(const Image* preview);
+base::Image MakeLargePreview(const base::Image* preview);
 
 }  // namespace thumbs

@@ -11,11 +11,11 @@ namespace thumbs {
 extern const unsigned char kPlaceholderBmp[];
 extern const size_t kPlaceholderBmpSize;
 
-const Image& placeholderPicture() {
-  static const Image picture = [] {
+const base::Image& placeholderPicture() {
+  static const base::Image picture = [] {
     std::string failure;
-    std::optional<Image> decoded = decodeBmpFile(kPlaceholderBmp, kPlaceholderBmpSize, failure);
-    return decoded ? std::move(*decoded) : Image(160, 68, rgb(244, 244, 238));
+    std::optional<base::Image> decoded = decodeBmpFile(kPlaceholderBmp, kPlaceholderBmpSize, failure);
+    return decoded ? std::move(*decoded) : base::Image(160, 68, base::rgb(244, 244, 238));
   }();
   return picture;
 }

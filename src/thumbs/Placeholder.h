@@ -2,11 +2,11 @@
 // pale ground. It is the program's bitmap 138, built into the portable code from the same .bmp.
 #pragma once
 
-#include "thumbs/Image.h"
+#include "base/Image.h"
 
 namespace thumbs {
 
 // Decoded once, then only read; safe to use from any thread.
-const Image& placeholderPicture();
+const base::Image& placeholderPicture();
 
 }  // namespace thumbs

@@ -33,7 +33,7 @@ struct StbPixels {
 uint32_t overWhite(const unsigned char* p) {
   uint32_t a = p[3], keep = 255 - a;
   auto mix = [&](uint32_t c) { return (c * a + 255 * keep + 127) / 255; };
-  return rgb(mix(p[0]), mix(p[1]), mix(p[2]));
+  return base::rgb(mix(p[0]), mix(p[1]), mix(p[2]));
 }
 
 // Every chunk's declared length fits in the bytes that follow it. The decoder sizes its buffers
@@ -53,7 +53,7 @@ bool chunksFit(const uint8_t* data, size_t size) {
 
 }  // namespace
 
-std::optional<Image> decodePng(const uint8_t* data, size_t size, std::string& failure) {
+std::optional<base::Image> decodePng(const uint8_t* data, size_t size, std::string& failure) {
   if (size > size_t(INT_MAX)) {
     failure = "PNG picture too large";
     return std::nullopt;
@@ -76,10 +76,10 @@ std::optional<Image> decodePng(const uint8_t* data, size_t size, std::string& fa
     failure = "PNG picture not decodable";
     return std::nullopt;
   }
-  Image image(width, height, kWhite);
+  base::Image image(width, height, base::kWhite);
   const unsigned char* in = pixels.bytes;
   for (uint32_t& out : image.pixels) {
-    out = in[3] == 255 ? rgb(in[0], in[1], in[2]) : overWhite(in);
+    out = in[3] == 255 ? base::rgb(in[0], in[1], in[2]) : overWhite(in);
     in += 4;
   }
   return image;

@@ -5,12 +5,12 @@
 #include <optional>
 #include <string>
 
-#include "thumbs/Image.h"
+#include "base/Image.h"
 
 namespace thumbs {
 
 // Width and height must lie in 1..4096 (checked before anything is decoded). Transparent pixels
 // are laid over white, as a picture drawn on a white fill would show.
-std::optional<Image> decodePng(const uint8_t* data, size_t size, std::string& failure);
+std::optional<base::Image> decodePng(const uint8_t* data, size_t size, std::string& failure);
 
 }  // namespace thumbs

@@ -30,7 +30,7 @@ public:
   }
 
   uint32_t winner() const {
-    Slot best{kWhite, 0};
+    Slot best{base::kWhite, 0};
     for (const Slot& slot : slots_) {
       if (slot.count > best.count) best = slot;
     }
@@ -50,7 +50,7 @@ private:
 
 }  // namespace
 
-uint32_t mostFrequentColour(const Image& image) {
+uint32_t mostFrequentColour(const base::Image& image) {
   ColourTally tally;
   const uint32_t* p = image.pixels.data();
   const uint32_t* end = p + image.pixels.size();
@@ -58,13 +58,13 @@ uint32_t mostFrequentColour(const Image& image) {
     const uint32_t* run = p;
     uint32_t colour = *p;
     while (p != end && *p == colour) ++p;
-    tally.add(colour | kOpaque, uint32_t(p - run));
+    tally.add(colour | base::kOpaque, uint32_t(p - run));
   }
   return tally.winner();
 }
 
 bool isDarkColour(uint32_t colour) {
-  return 299 * redOf(colour) + 587 * greenOf(colour) + 114 * blueOf(colour) < 127500;
+  return 299 * base::redOf(colour) + 587 * base::greenOf(colour) + 114 * base::blueOf(colour) < 127500;
 }
 
 }  // namespace thumbs

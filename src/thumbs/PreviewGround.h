@@ -2,11 +2,11 @@
 #pragma once
 #include <cstdint>
 
-#include "thumbs/Image.h"
+#include "base/Image.h"
 
 namespace thumbs {
 
-uint32_t mostFrequentColour(const Image& image);
+uint32_t mostFrequentColour(const base::Image& image);
 // Luminance below half: the drawing is light lines on a dark ground.
 bool isDarkColour(uint32_t colour);
 

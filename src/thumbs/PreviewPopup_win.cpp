@@ -24,7 +24,7 @@ SIZE textSize(HDC dc, const std::u16string& text) {
 
 }  // namespace
 
-void PreviewPopup::show(HWND owner, int item, POINT cursor, const Image& picture, std::u16string name,
+void PreviewPopup::show(HWND owner, int item, POINT cursor, const base::Image& picture, std::u16string name,
                         std::u16string spec) {
   if (!handle()) {
     win::registerWindowClass(kClassName, 0, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "thumbs/Image.h"
+#include "base/Image.h"
 #include "win/Gdi.h"
 #include "win/Window.h"
 
@@ -15,7 +15,7 @@ namespace thumbs {
 class PreviewPopup : public win::Window {
 public:
   // Shows the pop-up for the list item beside the cursor (screen coordinates), on top of owner.
-  void show(HWND owner, int item, POINT cursor, const Image& picture, std::u16string name, std::u16string spec);
+  void show(HWND owner, int item, POINT cursor, const base::Image& picture, std::u16string name, std::u16string spec);
   void hide();
   // The item shown, -1 while hidden.
   int item() const { return item_; }

@@ -32,7 +32,7 @@ std::vector<int> columnOwners(const std::vector<Span>& columns, int sourceWidth)
 }
 
 template <typename Combine>
-void combineRow(const uint32_t* in, const Image& source, const std::vector<Span>& columns,
+void combineRow(const uint32_t* in, const base::Image& source, const std::vector<Span>& columns,
                 const std::vector<int>& owner, std::vector<uint32_t>& line, Combine combine) {
   if (!owner.empty()) {
     for (int sx = 0; sx < source.width; ++sx) {
@@ -45,7 +45,7 @@ void combineRow(const uint32_t* in, const Image& source, const std::vector<Span>
 }
 
 template <typename Combine>
-void shrinkRows(const Image& source, Image& target, Area area, uint32_t start, Combine combine) {
+void shrinkRows(const base::Image& source, base::Image& target, Area area, uint32_t start, Combine combine) {
   std::vector<Span> columns = spans(source.width, area.width);
   std::vector<Span> rows = spans(source.height, area.height);
   std::vector<int> owner = source.width >= area.width ? columnOwners(columns, source.width) : std::vector<int>();
@@ -56,13 +56,13 @@ void shrinkRows(const Image& source, Image& target, Area area, uint32_t start, C
       combineRow(source.row(sy), source, columns, owner, line, combine);
     }
     uint32_t* out = target.row(area.top + y) + area.left;
-    for (int x = 0; x < area.width; ++x) out[x] = line[size_t(x)] | kOpaque;
+    for (int x = 0; x < area.width; ++x) out[x] = line[size_t(x)] | base::kOpaque;
   }
 }
 
 }  // namespace
 
-void shrinkInto(const Image& source, Image& target, Area area, ShrinkKeeps keeps) {
+void shrinkInto(const base::Image& source, base::Image& target, Area area, ShrinkKeeps keeps) {
   if (source.width < 1 || source.height < 1 || area.width < 1 || area.height < 1) return;
   if (keeps == ShrinkKeeps::Light) {
     shrinkRows(source, target, area, 0u, [](uint32_t a, uint32_t b) { return a | b; });

@@ -1,7 +1,7 @@
 // Stretching a preview into a rectangle of another image, without keeping its proportions.
 #pragma once
 
-#include "thumbs/Image.h"
+#include "base/Image.h"
 
 namespace thumbs {
 
@@ -15,6 +15,6 @@ struct Area {
 
 // Every target pixel of area takes the source pixels that fall into it (at least the nearest
 // one, so a small preview is enlarged to fill the area).
-void shrinkInto(const Image& source, Image& target, Area area, ShrinkKeeps keeps);
+void shrinkInto(const base::Image& source, base::Image& target, Area area, ShrinkKeeps keeps);
 
 }  // namespace thumbs

@@ -9,7 +9,7 @@ CImageThumbCachedMgr& CImageThumbCachedMgr::instance() {
   return cache;
 }
 
-const Image* CImageThumbCachedMgr::Lookup(const std::u16string& path) {
+const base::Image* CImageThumbCachedMgr::Lookup(const std::u16string& path) {
   auto found = entries_.find(path);
   if (found == entries_.end()) return nullptr;
   std::optional<uint64_t> written = base::files::lastWriteTime(path);
@@ -21,7 +21,7 @@ const Image* CImageThumbCachedMgr::Lookup(const std::u16string& path) {
   return &found->second.preview;
 }
 
-const Image& CImageThumbCachedMgr::Store(const std::u16string& path, Image preview) {
+const base::Image& CImageThumbCachedMgr::Store(const std::u16string& path, base::Image preview) {
   ThumbCacheEntry& entry = entries_[path];
   entry.lastWriteTime = base::files::lastWriteTime(path).value_or(0);
   entry.preview = std::move(preview);

@@ -9,7 +9,7 @@
 #include <string>
 #include <unordered_map>
 
-#include "thumbs/Image.h"
+#include "base/Image.h"
 
 namespace thumbs {
 
@@ -19,9 +19,9 @@ public:
 
   // The cached preview, still owned by the cache; none when absent, when the file cannot be found
   // (the entry stays) or when the file was written since (the entry goes).
-  const Image* Lookup(const std::u16string& path);
+  const base::Image* Lookup(const std::u16string& path);
   // Takes the preview over, replacing any earlier entry; returns the stored preview.
-  const Image& Store(const std::u16string& path, Image preview);
+  const base::Image& Store(const std::u16string& path, base::Image preview);
   void Remove(const std::u16string& path);
 
   size_t size() const { return entries_.size(); }
@@ -29,7 +29,7 @@ public:
 private:
   struct ThumbCacheEntry {
     uint64_t lastWriteTime = 0;   // zero when the file could not be found at Store
-    Image preview;
+    base::Image preview;
   };
   std::unordered_map<std::u16string, ThumbCacheEntry> entries_;
 };

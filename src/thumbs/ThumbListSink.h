@@ -11,7 +11,7 @@
 #include <cstddef>
 #include <string_view>
 
-#include "thumbs/Image.h"
+#include "base/Image.h"
 
 namespace thumbs {
 
@@ -27,7 +27,7 @@ public:
   // Loader thread, pass 1: add item index with its caption, image index and item data.
   virtual void insertItem(size_t index, std::u16string_view caption, size_t imageIndex, size_t data) = 0;
   // Loader thread: put tile (116 x 55) into image slot index; the list keeps its own copy.
-  virtual void replaceImage(size_t index, const Image& tile) = 0;
+  virtual void replaceImage(size_t index, const base::Image& tile) = 0;
   // Both threads: switch the list's redrawing off or on (WM_SETREDRAW).
   virtual void setRedraw(bool on) = 0;
   // Loader thread, pass 3: redraw item index alone.

@@ -76,8 +76,8 @@ void ThumbLoader::placeMissingTiles() {
     if (stopRequest_.load() == 1) return;
     const std::u16string& path = paths_[i];
     if (cache_.Lookup(path)) continue;
-    std::optional<Image> preview = reader_(path);
-    const Image& shown = preview ? cache_.Store(path, std::move(*preview)) : placeholderPicture();
+    std::optional<base::Image> preview = reader_(path);
+    const base::Image& shown = preview ? cache_.Store(path, std::move(*preview)) : placeholderPicture();
     sink_.replaceImage(i, MakeThumbTile(&shown));
     sink_.redrawItem(i);
   }

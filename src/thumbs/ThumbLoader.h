@@ -20,7 +20,7 @@
 
 namespace thumbs {
 
-using PreviewReader = std::function<std::optional<Image>(const std::u16string& path)>;
+using PreviewReader = std::function<std::optional<base::Image>(const std::u16string& path)>;
 // One turn of the wait in StopLoader. The Windows list pumps the messages waiting for its thread
 // here (PeekMessage and the application's pump), so the loader's synchronous messages get through.
 // Without one the wait only yields the processor.

@@ -4,7 +4,7 @@
 // then inverted, one drawn dark on a light ground is shrunk keeping its dark pixels as it is.
 #pragma once
 
-#include "thumbs/Image.h"
+#include "base/Image.h"
 #include "thumbs/PreviewShrink.h"
 
 namespace thumbs {
@@ -15,6 +15,6 @@ inline constexpr Area kPictureBand{3, 3, 110, 49};
 inline constexpr Area kPictureArea{5, 5, 106, 45};
 
 // Without a preview: the empty frame, no band. The preview stays with its owner.
-Image MakeThumbTile(const Image* preview);
+base::Image MakeThumbTile(const base::Image* preview);
 
 }  // namespace thumbs

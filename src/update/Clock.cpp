@@ -1,6 +1,6 @@
 #include "update/Clock.h"
 
-#include "base/Clock.h"
+#include "base/TickClock.h"
 
 namespace update {
 

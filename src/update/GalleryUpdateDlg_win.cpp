@@ -15,8 +15,6 @@ namespace {
 
 constexpr int kWidth = 462;
 constexpr int kHeight = 243;
-constexpr UINT_PTR kReloadTimer = 1001;
-constexpr UINT kReloadDelay = 300;
 
 void redrawNow(HWND control) {
   RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
@@ -24,10 +22,11 @@ void redrawNow(HWND control) {
 
 }  // namespace
 
-CGalleryUpdateDlg::CGalleryUpdateDlg(const library::CategoryTable& table, HWND mainWindow, FetchServices services)
+CGalleryUpdateDlg::CGalleryUpdateDlg(const library::CategoryTable& table, std::function<void()> downloadsArrived,
+                                     FetchServices services)
     : skin::SkinnedDialog(IDD_GALLERY_UPDATE, skin::SkinnedWindow::UpdateProgress),
       table_(table),
-      mainWindow_(mainWindow),
+      downloadsArrived_(std::move(downloadsArrived)),
       services_(std::move(services)),
       walk_(sharedWalkState(), *this) {}
 
@@ -44,7 +43,10 @@ void CGalleryUpdateDlg::placeControls() {
   skinOkCancel(m_btnOk, m_btnCancel);
   bar_.attach(item(IDC_UPDATE_PROGRESS));
   status_.attach(item(IDC_UPDATE_STATUS));
-  SetWindowPos(bar_.handle(), nullptr, 45, 123, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  // The bar keeps the template's height and spans the status line above it (x = 45 to 418).
+  RECT bar{};
+  GetWindowRect(bar_.handle(), &bar);
+  SetWindowPos(bar_.handle(), nullptr, 45, 123, 373, bar.bottom - bar.top, SWP_NOZORDER);
   SetWindowPos(status_.handle(), nullptr, 45, 92, 373, 22, SWP_NOZORDER);
 }
 
@@ -76,17 +78,18 @@ void CGalleryUpdateDlg::redrawStatus() { redrawNow(status_.handle()); }
 void CGalleryUpdateDlg::redrawBar() { redrawNow(bar_.handle()); }
 
 void CGalleryUpdateDlg::requestReload() {
-  if (mainWindow_) SetTimer(mainWindow_, kReloadTimer, kReloadDelay, nullptr);
+  if (downloadsArrived_) downloadsArrived_();
 }
 
 void CGalleryUpdateDlg::writeDebugLine(std::u16string_view line) { base::trace(line); }
 
-int32_t runLibraryUpdate(HWND mainWindow, const library::CategoryTable& table) {
-  return runLibraryUpdate(mainWindow, table, winInetFetchServices());
+int32_t runLibraryUpdate(HWND mainWindow, const library::CategoryTable& table, std::function<void()> downloadsArrived) {
+  return runLibraryUpdate(mainWindow, table, std::move(downloadsArrived), winInetFetchServices());
 }
 
-int32_t runLibraryUpdate(HWND mainWindow, const library::CategoryTable& table, FetchServices services) {
-  CGalleryUpdateDlg dialog(table, mainWindow, std::move(services));
+int32_t runLibraryUpdate(HWND mainWindow, const library::CategoryTable& table, std::function<void()> downloadsArrived,
+                         FetchServices services) {
+  CGalleryUpdateDlg dialog(table, std::move(downloadsArrived), std::move(services));
   dialog.doModal(win::Dialog::modalOwner(mainWindow));
   return dialog.downloadedCount();
 }

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
 
 #include "library/Records.h"
 #include "skin/SkinButton.h"
@@ -19,9 +20,10 @@ namespace update {
 class CGalleryUpdateDlg : public skin::SkinnedDialog, private UpdateWalkHost {
 public:
   // The dialog walks its own copy of the main window's category table: a host's command may
-  // rebuild the main window's table while the walk runs. mainWindow receives timer 1001 (the
-  // reload) when the walk stored blocks.
-  CGalleryUpdateDlg(const library::CategoryTable& table, HWND mainWindow, FetchServices services);
+  // rebuild the main window's table while the walk runs. downloadsArrived is called when the walk
+  // stored blocks.
+  CGalleryUpdateDlg(const library::CategoryTable& table, std::function<void()> downloadsArrived,
+                    FetchServices services);
 
   int32_t downloadedCount() const { return walk_.downloadedCount(); }
   int32_t attemptedCount() const { return walk_.attemptedCount(); }
@@ -47,7 +49,7 @@ private:
   void writeDebugLine(std::u16string_view line) override;
 
   const library::CategoryTable table_;
-  HWND mainWindow_;
+  std::function<void()> downloadsArrived_;
   FetchServices services_;
   UpdateWalk walk_;
   skin::CSkinButton m_btnClose;
@@ -59,8 +61,10 @@ private:
 
 // The update command's dialog: runs CGalleryUpdateDlg modally over the innermost open dialog (the
 // empty-library prompt when the update was started from it, else mainWindow) and returns its
-// downloadedCount once it has closed. The caller starts the reload when that is above 0.
-int32_t runLibraryUpdate(HWND mainWindow, const library::CategoryTable& table);
-int32_t runLibraryUpdate(HWND mainWindow, const library::CategoryTable& table, FetchServices services);
+// downloadedCount once it has closed. The caller starts the reload when that is above 0;
+// downloadsArrived is called, while the dialog runs, each time the walk stored blocks.
+int32_t runLibraryUpdate(HWND mainWindow, const library::CategoryTable& table, std::function<void()> downloadsArrived);
+int32_t runLibraryUpdate(HWND mainWindow, const library::CategoryTable& table, std::function<void()> downloadsArrived,
+                         FetchServices services);
 
 }  // namespace update

@@ -3,7 +3,7 @@
 #include <utility>
 
 #include "base/Path.h"
-#include "library/Layout.h"
+#include "library/PathsAndSettings.h"
 
 namespace update {
 

@@ -22,7 +22,7 @@ public:
   virtual void redrawStatus() = 0;  // at once, not at the next paint
   virtual void setBar(uint32_t percent) = 0;
   virtual void redrawBar() = 0;
-  // Starts the main window's timer 1001 (300 ms), which rebuilds the library lists.
+  // Tells the main window that downloads arrived, so that it reads the library lists again.
   virtual void requestReload() = 0;
   // One line for the debugger output.
   virtual void writeDebugLine(std::u16string_view line) = 0;

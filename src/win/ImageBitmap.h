@@ -2,15 +2,15 @@
 #pragma once
 #include <windows.h>
 
-#include "thumbs/Image.h"
+#include "base/Image.h"
 #include "win/Gdi.h"
 
 namespace win {
 
 // An empty bitmap when the image is empty or the section cannot be made.
-Bitmap bitmapFromImage(const thumbs::Image& image);
+Bitmap bitmapFromImage(const base::Image& image);
 
 // The pixels of any bitmap as 32-bit BGRA, top row first (what a test or a cache reads back).
-thumbs::Image imageFromBitmap(HBITMAP bitmap);
+base::Image imageFromBitmap(HBITMAP bitmap);
 
 }  // namespace win

@@ -19,7 +19,7 @@ BITMAPINFO topDownInfo(int width, int height) {
 
 }  // namespace
 
-Bitmap bitmapFromImage(const thumbs::Image& image) {
+Bitmap bitmapFromImage(const base::Image& image) {
   if (image.width <= 0 || image.height <= 0 || image.pixels.size() != size_t(image.width) * size_t(image.height))
     return Bitmap();
   BITMAPINFO info = topDownInfo(image.width, image.height);
@@ -31,15 +31,15 @@ Bitmap bitmapFromImage(const thumbs::Image& image) {
   return Bitmap(made);
 }
 
-thumbs::Image imageFromBitmap(HBITMAP bitmap) {
+base::Image imageFromBitmap(HBITMAP bitmap) {
   BITMAP shape{};
   if (!bitmap || !GetObjectW(bitmap, sizeof(shape), &shape) || shape.bmWidth <= 0 || shape.bmHeight <= 0)
-    return thumbs::Image();
-  thumbs::Image image(shape.bmWidth, shape.bmHeight, 0);
+    return base::Image();
+  base::Image image(shape.bmWidth, shape.bmHeight, 0);
   BITMAPINFO info = topDownInfo(image.width, image.height);
   MemoryDC dc;
   if (!GetDIBits(dc, bitmap, 0, UINT(image.height), image.pixels.data(), &info, DIB_RGB_COLORS))
-    return thumbs::Image();
+    return base::Image();
   return image;
 }
 

@@ -3,7 +3,7 @@
 #include <atomic>
 #include <thread>
 
-#include "base/Clock.h"
+#include "base/TickClock.h"
 #include "base/FileSelection.h"
 #include "base/NamedLock.h"
 #include "base/Path.h"

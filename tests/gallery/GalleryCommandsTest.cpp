@@ -5,6 +5,8 @@ namespace {
 
 using gallery::GalleryCommand;
 using gallery::GalleryTimer;
+using gallery::kEnterKey;
+using gallery::kEscapeKey;
 using gallery_test::GalleryFixture;
 
 int32_t id(GalleryTimer timer) { return static_cast<int32_t>(timer); }
@@ -31,14 +33,16 @@ TEST_F(GalleryCommands, UnknownCodesAndSixteenChangeNothingAndAnswerZero) {
   start();
   view.calls.clear();
   auto timers = view.timers;
-  for (int64_t code : {16, 18, 99, -1, 1000}) EXPECT_EQ(model->command(code, 321), 0);
+  for (int64_t code : std::initializer_list<int64_t>{static_cast<int64_t>(GalleryCommand::Nothing), 18, 99, -1, 1000})
+    EXPECT_EQ(model->command(code, 321), 0);
   EXPECT_TRUE(view.calls.empty());
   EXPECT_TRUE(view.posted.empty());
   EXPECT_EQ(view.timers, timers);
   EXPECT_EQ(state.arxHostWindow, 0);
   EXPECT_EQ(state.drawHostWindow, 0);
   EXPECT_TRUE(view.visible);
-  for (int64_t code = 0; code <= 17; ++code) EXPECT_EQ(model->command(code, 0), 0) << code;
+  for (int64_t code = 0; code <= static_cast<int64_t>(GalleryCommand::OpenSecurity); ++code)
+    EXPECT_EQ(model->command(code, 0), 0) << code;
 }
 
 TEST_F(GalleryCommands, ShowMakesTheWindowTopmostAndSaysSo) {
@@ -91,13 +95,13 @@ TEST_F(GalleryCommands, DraftwellEndsTheGalleryOnlyWithItsOwnWindow) {
 
 TEST_F(GalleryCommands, EscapeHidesOnlyAHostedGallery) {
   start();
-  EXPECT_TRUE(model->keyDown(27));
+  EXPECT_TRUE(model->keyDown(kEscapeKey));
   ASSERT_EQ(view.posted.size(), 1u);
-  EXPECT_EQ(view.posted[0], (std::pair<int64_t, uint64_t>{7, 0}));
+  EXPECT_EQ(view.posted[0], (std::pair<int64_t, uint64_t>{static_cast<int64_t>(GalleryCommand::HideIfHosted), 0}));
   view.deliverPosted();
   EXPECT_TRUE(view.visible);
   state.drawHostWindow = 466;
-  model->keyDown(27);
+  model->keyDown(kEscapeKey);
   view.deliverPosted();
   EXPECT_FALSE(view.visible);
   command(GalleryCommand::Show);
@@ -108,9 +112,9 @@ TEST_F(GalleryCommands, EscapeHidesOnlyAHostedGallery) {
 
 TEST_F(GalleryCommands, EnterIsSwallowedAndOtherKeysGoToTheDialog) {
   start();
-  EXPECT_TRUE(model->keyDown(13));
-  EXPECT_FALSE(model->keyDown(65));
-  EXPECT_FALSE(model->keyDown(9));
+  EXPECT_TRUE(model->keyDown(kEnterKey));
+  EXPECT_FALSE(model->keyDown('A'));
+  EXPECT_FALSE(model->keyDown('\t'));
   EXPECT_TRUE(view.posted.empty());
   EXPECT_FALSE(view.ended);
   EXPECT_TRUE(view.visible);

@@ -96,7 +96,7 @@ TEST_F(TreeSelection, ANewSelectionStopsTheLoaderBeforeDroppingTheShownThumbnail
 
 TEST_F(TreeSelection, EverySelectionAsksForTheDetailsToBeCleared) {
   view.click(u"灌木");
-  model->command(5, 0);
+  command(GalleryCommand::ShowBlockDetails);
   EXPECT_EQ(model->details().text(gallery::DetailsPanel::Name), u"g1");
   view.click(u"门窗");
   view.deliverPosted();

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "library/Layout.h"
+#include "library/PathsAndSettings.h"
 
 using library::libraryUrlOf;
 

@@ -6,7 +6,7 @@
 #include <map>
 #include <sstream>
 
-#include "base/Clock.h"
+#include "base/TickClock.h"
 #include "base/Text.h"
 #include "library/ListMerge.h"
 #include "library/RecentBlocks.h"

@@ -37,12 +37,6 @@ TEST(DeleteUserBlock, ResolvesThePositionAgainstThePathsShown) {
   EXPECT_FALSE(deleteUserBlock(paths, shown, 0));
 }
 
-TEST(UserBlockName, IsTheFileNameWithoutFolderAndExtension) {
-  EXPECT_EQ(userBlockName(u"c:\\图纸\\Oak.tree.dwg"), u"Oak.tree");
-  EXPECT_EQ(userBlockName(u"/home/u/Plan.DWG"), u"Plan");
-  EXPECT_EQ(userBlockName(u"c:\\a.b\\noext"), u"noext");
-}
-
 TEST(SaveUserBlocks, WritesTheExactFormatIncludingFilesThatAreGone) {
   TempFolder root;
   ASSERT_TRUE(saveUserBlocks(root.path(), UserBlockEdits{{u"c:\\图\\a.dwg", root.file(u"gone.dwg")}, {}}));

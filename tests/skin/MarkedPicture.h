@@ -3,7 +3,7 @@
 #pragma once
 #include <cstdint>
 
-#include "thumbs/Image.h"
+#include "base/Image.h"
 
 namespace skin_test {
 
@@ -23,8 +23,8 @@ inline Mark markOf(uint32_t pixel) {
 }
 
 // A picture of the given size; picture numbers start at 1 so no mark equals white or black.
-inline thumbs::Image markedPicture(int picture, int width, int height) {
-  thumbs::Image image(width, height, 0);
+inline base::Image markedPicture(int picture, int width, int height) {
+  base::Image image(width, height, 0);
   for (int y = 0; y < height; ++y)
     for (int x = 0; x < width; ++x) image.at(x, y) = marked(picture, x, y);
   return image;

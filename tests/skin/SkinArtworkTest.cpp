@@ -17,7 +17,7 @@ std::string sourceRoot() {
   return here.substr(0, here.rfind("/tests/skin/"));
 }
 
-thumbs::Image loadBmp(const std::string& relative) {
+base::Image loadBmp(const std::string& relative) {
   std::string bytes, failure;
   if (!base::files::readWhole(base::fromUtf8(sourceRoot() + "/" + relative), bytes)) {
     ADD_FAILURE() << "cannot read " << relative;
@@ -31,21 +31,21 @@ thumbs::Image loadBmp(const std::string& relative) {
   return std::move(*image);
 }
 
-int brightness(uint32_t c) { return int(thumbs::redOf(c) + thumbs::greenOf(c) + thumbs::blueOf(c)); }
+int brightness(uint32_t c) { return int(base::redOf(c) + base::greenOf(c) + base::blueOf(c)); }
 
-bool rowIsUniform(const thumbs::Image& image, int y, int fromX, int toX) {
+bool rowIsUniform(const base::Image& image, int y, int fromX, int toX) {
   for (int x = fromX; x < toX; ++x)
     if (image.at(x, y) != image.at(fromX, y)) return false;
   return true;
 }
 
-bool columnIsUniform(const thumbs::Image& image, int x, int fromY, int toY) {
+bool columnIsUniform(const base::Image& image, int x, int fromY, int toY) {
   for (int y = fromY; y < toY; ++y)
     if (image.at(x, y) != image.at(x, fromY)) return false;
   return true;
 }
 
-bool framesEqual(const thumbs::Image& strip, int a, int b) {
+bool framesEqual(const base::Image& strip, int a, int b) {
   const int w = strip.width / 5;
   for (int y = 0; y < strip.height; ++y)
     for (int x = 0; x < w; ++x)
@@ -55,11 +55,11 @@ bool framesEqual(const thumbs::Image& strip, int a, int b) {
 
 class SkinArtwork : public ::testing::Test {
 protected:
-  thumbs::Image frame = loadBmp("resources/art/frame.bmp");
-  thumbs::Image left = loadBmp("resources/art/title_left.bmp");
-  thumbs::Image body = loadBmp("resources/art/title_body.bmp");
-  thumbs::Image right = loadBmp("resources/art/title_right.bmp");
-  thumbs::Image logo = loadBmp("resources/art/logo.bmp");
+  base::Image frame = loadBmp("resources/art/frame.bmp");
+  base::Image left = loadBmp("resources/art/title_left.bmp");
+  base::Image body = loadBmp("resources/art/title_body.bmp");
+  base::Image right = loadBmp("resources/art/title_right.bmp");
+  base::Image logo = loadBmp("resources/art/logo.bmp");
 };
 
 TEST_F(SkinArtwork, ResourcesHaveTheirSizes) {
@@ -97,7 +97,7 @@ TEST_F(SkinArtwork, TitleBandIsADarkGradientBetweenBlackRows) {
 
 TEST_F(SkinArtwork, PaintedWindowHasAClosedBorderAndAContinuousBand) {
   const int w = 590, h = 454;
-  thumbs::Image canvas(w, h, thumbs::kBlack);
+  base::Image canvas(w, h, base::kBlack);
   skin::paintSkin(canvas, {&frame, &left, &body, &right, &logo}, skin::SkinnedWindow::Gallery);
   const uint32_t dark = frame.at(0, 30), light = frame.at(1, 30);
   for (int y = 29; y < h - 1; ++y) {
@@ -117,11 +117,11 @@ TEST_F(SkinArtwork, PicturesOnTheBandCarryTheBandBehindThem) {
   // y 5 show their own copy of the band rows they cover.
   EXPECT_EQ(logo.at(0, 0), body.at(0, 7));
   EXPECT_EQ(logo.at(0, 17), body.at(0, 24));
-  thumbs::Image close = loadBmp("resources/GallerySkin/FRAME_BT_CLOSE.bmp");
+  base::Image close = loadBmp("resources/GallerySkin/FRAME_BT_CLOSE.bmp");
   EXPECT_EQ(close.at(0, 0), body.at(0, 2));
   EXPECT_EQ(close.at(0, 15), body.at(0, 17));
   for (const char* name : {"update", "help"}) {
-    thumbs::Image strip = loadBmp(std::string("resources/GallerySkin/") + name + ".bmp");
+    base::Image strip = loadBmp(std::string("resources/GallerySkin/") + name + ".bmp");
     EXPECT_EQ(strip.at(0, 0), body.at(0, 5)) << name;
     EXPECT_EQ(strip.at(0, strip.height - 1), body.at(0, 4 + strip.height)) << name;
   }
@@ -138,7 +138,7 @@ class SkinStrip : public ::testing::TestWithParam<StripCase> {};
 
 TEST_P(SkinStrip, FiveDistinctStateFramesThatFitTheirPlace) {
   const StripCase& c = GetParam();
-  thumbs::Image strip = loadBmp(std::string("resources/GallerySkin/") + c.file);
+  base::Image strip = loadBmp(std::string("resources/GallerySkin/") + c.file);
   ASSERT_GT(strip.width, 0);
   EXPECT_EQ(strip.width % 5, 0);
   const int w = skin::frameWidthOf(strip.width);

@@ -43,7 +43,7 @@ TEST(SkinButtonStyle, PictureStylesDrawTheStripAndOnlyStyleOneItsCaption) {
   skin::ButtonLook captioned = lookOf(1, kNormal);
   EXPECT_TRUE(captioned.picture);
   EXPECT_TRUE(captioned.caption);
-  EXPECT_EQ(captioned.captionColour, thumbs::rgb(21, 21, 21));
+  EXPECT_EQ(captioned.captionColour, base::rgb(21, 21, 21));
   EXPECT_EQ(captioned.align, CaptionAlign::Centre);
   EXPECT_EQ(captioned.captionDrop, 1);  // one pixel below the vertical centre
 
@@ -56,9 +56,9 @@ TEST(SkinButtonStyle, PictureStylesDrawTheStripAndOnlyStyleOneItsCaption) {
 }
 
 TEST(SkinButtonStyle, LinkTextIsLeftAlignedAndChangesColourWithHoverAndPress) {
-  EXPECT_EQ(lookOf(4, kNormal).captionColour, thumbs::rgb(51, 150, 245));
-  EXPECT_EQ(lookOf(4, kHover).captionColour, thumbs::rgb(0, 0, 245));
-  EXPECT_EQ(lookOf(4, kPressed).captionColour, thumbs::rgb(100, 200, 245));
+  EXPECT_EQ(lookOf(4, kNormal).captionColour, base::rgb(51, 150, 245));
+  EXPECT_EQ(lookOf(4, kHover).captionColour, base::rgb(0, 0, 245));
+  EXPECT_EQ(lookOf(4, kPressed).captionColour, base::rgb(100, 200, 245));
   skin::ButtonLook look = lookOf(4, kNormal);
   EXPECT_EQ(look.align, CaptionAlign::Left);
   EXPECT_TRUE(look.whiteGround);
@@ -67,9 +67,9 @@ TEST(SkinButtonStyle, LinkTextIsLeftAlignedAndChangesColourWithHoverAndPress) {
 }
 
 TEST(SkinButtonStyle, TabTextIsCentred) {
-  EXPECT_EQ(lookOf(5, kNormal).captionColour, thumbs::rgb(25, 25, 25));
-  EXPECT_EQ(lookOf(5, kHover).captionColour, thumbs::rgb(0, 0, 245));
-  EXPECT_EQ(lookOf(5, kPressed).captionColour, thumbs::rgb(100, 200, 245));
+  EXPECT_EQ(lookOf(5, kNormal).captionColour, base::rgb(25, 25, 25));
+  EXPECT_EQ(lookOf(5, kHover).captionColour, base::rgb(0, 0, 245));
+  EXPECT_EQ(lookOf(5, kPressed).captionColour, base::rgb(100, 200, 245));
   EXPECT_EQ(lookOf(5, kNormal).align, CaptionAlign::Centre);
 }
 
@@ -87,10 +87,10 @@ TEST(SkinButtonStyle, DisabledTextButtonsLookEnabled) {
 }
 
 TEST(SkinButtonPaint, AStrip205WideGivesA41WideButtonWithHoverFromX123) {
-  thumbs::Image strip = skin_test::markedPicture(1, 205, 16);
+  base::Image strip = skin_test::markedPicture(1, 205, 16);
   const int width = skin::frameWidthOf(strip.width);
   ASSERT_EQ(width, 41);
-  thumbs::Image button(width, strip.height, thumbs::kBlack);
+  base::Image button(width, strip.height, base::kBlack);
 
   skin::paintButton(button, &strip, 0, kHover);
   EXPECT_EQ(markOf(button.at(0, 0)), (Mark{1, 123, 0}));
@@ -103,15 +103,15 @@ TEST(SkinButtonPaint, AStrip205WideGivesA41WideButtonWithHoverFromX123) {
 }
 
 TEST(SkinButtonPaint, TextStylesPaintWhiteAndAMissingStripNothing) {
-  thumbs::Image strip = skin_test::markedPicture(1, 205, 16);
-  thumbs::Image button(41, 16, thumbs::kBlack);
+  base::Image strip = skin_test::markedPicture(1, 205, 16);
+  base::Image button(41, 16, base::kBlack);
   skin::paintButton(button, &strip, 5, kPressed);
   EXPECT_EQ(button.at(0, 0), skin::kClientBackground);
   EXPECT_EQ(button.at(40, 15), skin::kClientBackground);
 
-  thumbs::Image bare(41, 16, thumbs::kBlack);
+  base::Image bare(41, 16, base::kBlack);
   skin::paintButton(bare, nullptr, 1, kNormal);
-  EXPECT_EQ(bare.at(20, 8), thumbs::kBlack);
+  EXPECT_EQ(bare.at(20, 8), base::kBlack);
 }
 
 TEST(SkinButtonSize, ImageButtonsAreOneFrameWide) {

@@ -30,7 +30,7 @@ void report(const std::string& line) {
   std::fflush(stdout);
 }
 
-thumbs::Image capture(HWND window) {
+base::Image capture(HWND window) {
   RECT r{};
   GetClientRect(window, &r);
   win::WindowDC dc(window);
@@ -46,9 +46,9 @@ thumbs::Image capture(HWND window) {
 bool sameColour(uint32_t a, uint32_t b) { return ((a ^ b) & 0xFFFFFF) == 0; }
 
 int shownFrame(const CSkinButton& button) {
-  if (!button.m_pImage) return -1;
-  thumbs::Image shown = capture(button.handle());
-  thumbs::Image strip = win::imageFromBitmap(button.m_pImage->bitmap());
+  if (!button.picture()) return -1;
+  base::Image shown = capture(button.handle());
+  base::Image strip = win::imageFromBitmap(button.picture()->bitmap());
   for (int frame = 0; frame < skin::kSkinFrames; ++frame) {
     bool all = shown.width > 0;
     for (int y = 0; all && y < shown.height; ++y)
@@ -61,10 +61,10 @@ int shownFrame(const CSkinButton& button) {
 
 // Which of the text styles' three caption colours the button shows most.
 std::string textLook(const CSkinButton& button) {
-  const std::pair<const char*, uint32_t> looks[] = {{"normal", skin::lookOf(button.m_nSkinStyle, {}).captionColour},
-                                                    {"hover", thumbs::rgb(0, 0, 245)},
-                                                    {"pressed", thumbs::rgb(100, 200, 245)}};
-  thumbs::Image shown = capture(button.handle());
+  const std::pair<const char*, uint32_t> looks[] = {{"normal", skin::lookOf(button.style(), {}).captionColour},
+                                                    {"hover", base::rgb(0, 0, 245)},
+                                                    {"pressed", base::rgb(100, 200, 245)}};
+  base::Image shown = capture(button.handle());
   std::string best = "none";
   size_t most = 0;
   for (const auto& [name, colour] : looks) {
@@ -79,7 +79,7 @@ std::string textLook(const CSkinButton& button) {
 }
 
 skin::SkinArt* artFromResources() {
-  static thumbs::Image images[5];
+  static base::Image images[5];
   static skin::SkinArt art;
   const int ids[5] = {147, 144, 146, 145, 136};
   for (int i = 0; i < 5; ++i) images[i] = win::imageFromBitmap(skin::loadBitmapResource(ids[i]).get());
@@ -106,10 +106,10 @@ protected:
     skinButton(cancel_, IDCANCEL, u"BT_DEFAULT.bmp", skin::kCaptionedPictureStyle, 200, h - 32, SIZE{73, 19});
     skinButton(update_, 1002, u"update.bmp", skin::kPictureStyle, 200, 5);
     link_.attach(item(1006));
-    link_.m_nSkinStyle = skin::kLinkTextStyle;
+    link_.setStyle(skin::kLinkTextStyle);
     link_.place(32, 60, SIZE{80, 15});
     tab_.attach(item(1000));
-    tab_.m_nSkinStyle = skin::kTabTextStyle;
+    tab_.setStyle(skin::kTabTextStyle);
     tab_.place(32, 90, SIZE{60, 20});
     setTimer(1, 100);
     return false;
@@ -165,8 +165,8 @@ private:
   // Every skin pixel outside the buttons, the static text and the title's box must be what the
   // portable painter makes of the same bitmaps.
   int skinMismatches() {
-    thumbs::Image shown = capture(handle());
-    thumbs::Image expected(shown.width, shown.height, thumbs::kBlack);
+    base::Image shown = capture(handle());
+    base::Image expected(shown.width, shown.height, base::kBlack);
     skin::paintSkin(expected, *artFromResources(), skin::SkinnedWindow::EmptyLibraryPrompt);
     const skin::SkinBox title = skin::titleOf(skin::SkinnedWindow::EmptyLibraryPrompt).box;
     std::vector<RECT> skipped{RECT{title.x, title.y, title.right(), title.bottom()}};

@@ -16,15 +16,15 @@ enum Picture { FramePic = 1, LeftPic, BodyPic, RightPic, LogoPic };
 
 class SkinPaint : public ::testing::Test {
 protected:
-  thumbs::Image frame = markedPicture(FramePic, 650, 64);
-  thumbs::Image left = markedPicture(LeftPic, 18, 100);
-  thumbs::Image body = markedPicture(BodyPic, 1806, 110);
-  thumbs::Image right = markedPicture(RightPic, 18, 100);
-  thumbs::Image logo = markedPicture(LogoPic, 90, 18);
+  base::Image frame = markedPicture(FramePic, 650, 64);
+  base::Image left = markedPicture(LeftPic, 18, 100);
+  base::Image body = markedPicture(BodyPic, 1806, 110);
+  base::Image right = markedPicture(RightPic, 18, 100);
+  base::Image logo = markedPicture(LogoPic, 90, 18);
   skin::SkinArt art{&frame, &left, &body, &right, &logo};
 
-  thumbs::Image paint(int w, int h, SkinnedWindow window) {
-    thumbs::Image canvas(w, h, thumbs::kBlack);
+  base::Image paint(int w, int h, SkinnedWindow window) {
+    base::Image canvas(w, h, base::kBlack);
     skin::paintSkin(canvas, art, window);
     return canvas;
   }
@@ -33,7 +33,7 @@ protected:
 // 347 x 183 is the empty-library prompt's size.
 TEST_F(SkinPaint, FrameCornersAndEdgesComeFromTheBorderOfBitmap147) {
   const int w = 347, h = 183;
-  thumbs::Image canvas = paint(w, h, SkinnedWindow::EmptyLibraryPrompt);
+  base::Image canvas = paint(w, h, SkinnedWindow::EmptyLibraryPrompt);
 
   // Below the band only row 29 of the top pieces remains visible.
   EXPECT_EQ(markOf(canvas.at(0, 29)), (Mark{FramePic, 0, 29}));
@@ -70,7 +70,7 @@ TEST_F(SkinPaint, FrameCornersAndEdgesComeFromTheBorderOfBitmap147) {
 
 TEST_F(SkinPaint, TitleBandCoversTheTop29RowsFromItsThreePieces) {
   const int w = 347, h = 183;
-  thumbs::Image canvas = paint(w, h, SkinnedWindow::UpdateProgress);
+  base::Image canvas = paint(w, h, SkinnedWindow::UpdateProgress);
 
   EXPECT_EQ(markOf(canvas.at(0, 0)), (Mark{LeftPic, 0, 0}));
   EXPECT_EQ(markOf(canvas.at(17, 28)), (Mark{LeftPic, 17, 28}));
@@ -86,13 +86,13 @@ TEST_F(SkinPaint, TitleBandCoversTheTop29RowsFromItsThreePieces) {
 }
 
 TEST_F(SkinPaint, TitleBodyServesWindowsUpTo1826PixelsWide) {
-  thumbs::Image canvas = paint(1826, 100, SkinnedWindow::Gallery);
+  base::Image canvas = paint(1826, 100, SkinnedWindow::Gallery);
   EXPECT_EQ(markOf(canvas.at(1823, 10)), (Mark{BodyPic, 1805, 10}));
   EXPECT_EQ(markOf(canvas.at(1824, 10)), (Mark{RightPic, 16, 10}));
 }
 
 TEST_F(SkinPaint, LogoShowsFrameZeroAtSevenSevenOneToOne) {
-  thumbs::Image canvas = paint(590, 454, SkinnedWindow::Gallery);
+  base::Image canvas = paint(590, 454, SkinnedWindow::Gallery);
   EXPECT_EQ(markOf(canvas.at(7, 7)), (Mark{LogoPic, 0, 0}));
   EXPECT_EQ(markOf(canvas.at(24, 24)), (Mark{LogoPic, 17, 17}));
   EXPECT_EQ(markOf(canvas.at(25, 7)).picture, BodyPic);
@@ -102,14 +102,14 @@ TEST_F(SkinPaint, LogoShowsFrameZeroAtSevenSevenOneToOne) {
 
 TEST_F(SkinPaint, DialogsFillTheButtonBandAndTheMainWindowDoesNot) {
   const int w = 480, h = 353;
-  thumbs::Image dialog = paint(w, h, SkinnedWindow::SpecialtySelection);
+  base::Image dialog = paint(w, h, SkinnedWindow::SpecialtySelection);
   EXPECT_EQ(dialog.at(2, h - 44), skin::kButtonBand);
   EXPECT_EQ(dialog.at(w - 3, h - 3), skin::kButtonBand);
   EXPECT_EQ(dialog.at(2, h - 45), skin::kClientBackground);
   EXPECT_EQ(dialog.at(w - 2, h - 10), skin::kClientBackground);
   EXPECT_EQ(markOf(dialog.at(2, h - 2)).picture, FramePic);
 
-  thumbs::Image gallery = paint(w, h, SkinnedWindow::Gallery);
+  base::Image gallery = paint(w, h, SkinnedWindow::Gallery);
   EXPECT_EQ(gallery.at(2, h - 44), skin::kClientBackground);
   EXPECT_EQ(gallery.at(w / 2, h / 2), skin::kClientBackground);
 }
@@ -117,7 +117,7 @@ TEST_F(SkinPaint, DialogsFillTheButtonBandAndTheMainWindowDoesNot) {
 TEST_F(SkinPaint, AMissingBitmapDrawsNothingAndThePaintGoesOn) {
   art.frame = nullptr;
   art.logo = nullptr;
-  thumbs::Image canvas = paint(200, 120, SkinnedWindow::Gallery);
+  base::Image canvas = paint(200, 120, SkinnedWindow::Gallery);
   EXPECT_EQ(canvas.at(0, 60), skin::kClientBackground);
   EXPECT_EQ(canvas.at(199, 119), skin::kClientBackground);
   EXPECT_EQ(markOf(canvas.at(7, 7)), (Mark{LeftPic, 7, 7}));
@@ -143,20 +143,20 @@ TEST(SkinPlan, PiecesAreTheTabledRectangles) {
 }
 
 TEST(SkinStretch, StretchingAndClippingKeepInsideBothPictures) {
-  thumbs::Image source = markedPicture(1, 4, 2);
-  thumbs::Image canvas(6, 3, thumbs::kWhite);
+  base::Image source = markedPicture(1, 4, 2);
+  base::Image canvas(6, 3, base::kWhite);
   skin::copyStretched(canvas, source, {1, 0, 2, 2}, {2, -1, 8, 4});  // doubled, off two edges
-  EXPECT_EQ(canvas.at(1, 0), thumbs::kWhite);
+  EXPECT_EQ(canvas.at(1, 0), base::kWhite);
   EXPECT_EQ(markOf(canvas.at(2, 0)), (Mark{1, 1, 0}));  // destination row -1 fell off the top
   EXPECT_EQ(markOf(canvas.at(5, 0)), (Mark{1, 1, 0}));
   EXPECT_EQ(markOf(canvas.at(2, 1)), (Mark{1, 1, 1}));
   EXPECT_EQ(markOf(canvas.at(5, 2)), (Mark{1, 1, 1}));
 
-  thumbs::Image small(3, 3, thumbs::kWhite);
+  base::Image small(3, 3, base::kWhite);
   skin::copyStretched(small, source, {2, 0, 5, 2}, {0, 0, 3, 2});  // source box runs off the right
   EXPECT_EQ(markOf(small.at(0, 0)), (Mark{1, 2, 0}));
-  EXPECT_EQ(small.at(2, 0), thumbs::kWhite);
-  EXPECT_EQ(small.at(0, 2), thumbs::kWhite);
+  EXPECT_EQ(small.at(2, 0), base::kWhite);
+  EXPECT_EQ(small.at(0, 2), base::kWhite);
 }
 
 }  // namespace

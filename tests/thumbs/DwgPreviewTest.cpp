@@ -8,6 +8,7 @@
 #include "PreviewFiles.h"
 #include "support/TempFolder.h"
 
+using namespace base;
 using namespace thumbs;
 using namespace thumbs_testing;
 

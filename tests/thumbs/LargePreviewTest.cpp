@@ -7,8 +7,8 @@ using namespace thumbs;
 namespace {
 
 // A frame one pixel wide in ink on ground.
-Image framed(int width, int height, uint32_t ground, uint32_t ink) {
-  Image image(width, height, ground);
+base::Image framed(int width, int height, uint32_t ground, uint32_t ink) {
+  base::Image image(width, height, ground);
   for (int x = 0; x < width; ++x) image.at(x, 0) = image.at(x, height - 1) = ink;
   for (int y = 0; y < height; ++y) image.at(0, y) = image.at(width - 1, y) = ink;
   return image;
@@ -21,27 +21,27 @@ TEST(LargePreview, FitsIntoTwoHundredFiftySixKeepingProportions) {
       {512, 256, 256, 128}, {300, 900, 85, 256}, {40, 20, 256, 128}, {256, 256, 256, 256}, {1000, 2, 256, 1},
   };
   for (const auto& c : cases) {
-    Image preview = framed(c.width, c.height, kWhite, kBlack);
-    Image large = MakeLargePreview(&preview);
+    base::Image preview = framed(c.width, c.height, base::kWhite, base::kBlack);
+    base::Image large = MakeLargePreview(&preview);
     EXPECT_EQ(large.width, c.wantWidth) << c.width << "x" << c.height;
     EXPECT_EQ(large.height, c.wantHeight) << c.width << "x" << c.height;
   }
 }
 
 TEST(LargePreview, ShowsDarkInkOnALightGroundAsTheTileDoes) {
-  Image light = framed(128, 64, kWhite, rgb(200, 0, 0));
-  Image dark = framed(128, 64, kBlack, kWhite);
-  for (const Image* preview : {&light, &dark}) {
-    Image large = MakeLargePreview(preview);
+  base::Image light = framed(128, 64, base::kWhite, base::rgb(200, 0, 0));
+  base::Image dark = framed(128, 64, base::kBlack, base::kWhite);
+  for (const base::Image* preview : {&light, &dark}) {
+    base::Image large = MakeLargePreview(preview);
     ASSERT_EQ(large.width, 256);
-    EXPECT_EQ(large.at(128, 64), kWhite);  // ground
-    EXPECT_EQ(large.at(0, 64), preview == &light ? rgb(200, 0, 0) : kBlack);  // the frame's ink survives
+    EXPECT_EQ(large.at(128, 64), base::kWhite);  // ground
+    EXPECT_EQ(large.at(0, 64), preview == &light ? base::rgb(200, 0, 0) : base::kBlack);  // the frame's ink survives
     EXPECT_EQ(large.at(128, 127), large.at(0, 64));
   }
 }
 
 TEST(LargePreview, NoPreviewGivesNoPicture) {
-  Image empty;
+  base::Image empty;
   EXPECT_EQ(MakeLargePreview(nullptr).pixels.size(), 0u);
   EXPECT_EQ(MakeLargePreview(&empty).pixels.size(), 0u);
 }

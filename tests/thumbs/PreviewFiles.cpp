@@ -27,7 +27,7 @@ void put16(std::string& out, uint16_t v) {
   out += char(v >> 8);
 }
 
-std::vector<uint32_t> coloursOf(const thumbs::Image& picture) {
+std::vector<uint32_t> coloursOf(const base::Image& picture) {
   std::vector<uint32_t> colours;
   for (uint32_t c : picture.pixels) {
     if (std::find(colours.begin(), colours.end(), c) == colours.end()) colours.push_back(c);
@@ -58,7 +58,7 @@ std::string dwgFile(const std::vector<PictureEntry>& entries) {
   return file;
 }
 
-std::string dib(const thumbs::Image& picture, DibHeader header) {
+std::string dib(const base::Image& picture, DibHeader header) {
   std::string out;
   put32(out, header.headerSize);
   put32(out, uint32_t(header.width));
@@ -86,9 +86,9 @@ std::string dib(const thumbs::Image& picture, DibHeader header) {
       if (header.bits == 8) {
         row += char(std::find(colours.begin(), colours.end(), c) - colours.begin());
       } else {
-        row += char(thumbs::blueOf(c));
-        row += char(thumbs::greenOf(c));
-        row += char(thumbs::redOf(c));
+        row += char(base::blueOf(c));
+        row += char(base::greenOf(c));
+        row += char(base::redOf(c));
         if (header.bits == 32) row += '\xAA';
       }
     }
@@ -98,17 +98,17 @@ std::string dib(const thumbs::Image& picture, DibHeader header) {
   return out;
 }
 
-std::string dib(const thumbs::Image& picture, uint16_t bits, bool topDown) {
+std::string dib(const base::Image& picture, uint16_t bits, bool topDown) {
   DibHeader header{picture.width, topDown ? -picture.height : picture.height};
   header.bits = bits;
   return dib(picture, header);
 }
 
-std::string png(const thumbs::Image& picture) {
+std::string png(const base::Image& picture) {
   std::vector<unsigned char> rgba;
   for (uint32_t c : picture.pixels) {
-    rgba.insert(rgba.end(), {static_cast<unsigned char>(thumbs::redOf(c)), static_cast<unsigned char>(thumbs::greenOf(c)),
-                             static_cast<unsigned char>(thumbs::blueOf(c)), 255});
+    rgba.insert(rgba.end(), {static_cast<unsigned char>(base::redOf(c)), static_cast<unsigned char>(base::greenOf(c)),
+                             static_cast<unsigned char>(base::blueOf(c)), 255});
   }
   std::string out;
   stbi_write_png_to_func(
@@ -117,10 +117,10 @@ std::string png(const thumbs::Image& picture) {
   return out;
 }
 
-thumbs::Image patterned(int width, int height) {
-  thumbs::Image picture(width, height, 0);
+base::Image patterned(int width, int height) {
+  base::Image picture(width, height, 0);
   for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < width; ++x) picture.at(x, y) = thumbs::rgb(uint32_t(x * 40 % 256), uint32_t(y * 70 % 256), uint32_t((x + y) % 2 * 200));
+    for (int x = 0; x < width; ++x) picture.at(x, y) = base::rgb(uint32_t(x * 40 % 256), uint32_t(y * 70 % 256), uint32_t((x + y) % 2 * 200));
   }
   return picture;
 }

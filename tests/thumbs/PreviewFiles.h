@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "thumbs/Image.h"
+#include "base/Image.h"
 
 namespace thumbs_testing {
 
@@ -31,12 +31,12 @@ struct DibHeader {
 
 // Pixels given as the picture shows them, top row first. 8-bit pictures use a 256-entry table
 // holding the image's colours in order of first appearance.
-std::string dib(const thumbs::Image& picture, DibHeader header);
-std::string dib(const thumbs::Image& picture, uint16_t bits, bool topDown = false);
-std::string png(const thumbs::Image& picture);
+std::string dib(const base::Image& picture, DibHeader header);
+std::string dib(const base::Image& picture, uint16_t bits, bool topDown = false);
+std::string png(const base::Image& picture);
 
 // A picture whose pixel (x, y) has a colour made from x and y, so misplaced pixels show.
-thumbs::Image patterned(int width, int height);
+base::Image patterned(int width, int height);
 
 void writeFile(const std::u16string& path, const std::string& bytes);
 

@@ -8,6 +8,7 @@
 #include "base/Files.h"
 #include "support/TempFolder.h"
 
+using namespace base;
 using namespace thumbs;
 using thumbs_testing::writeFile;
 

@@ -14,6 +14,7 @@
 #include "thumbs/Placeholder.h"
 #include "thumbs/ThumbTile.h"
 
+using namespace base;
 using namespace thumbs;
 using namespace thumbs_testing;
 

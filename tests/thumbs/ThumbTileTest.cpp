@@ -8,6 +8,7 @@
 #include "thumbs/Placeholder.h"
 #include "thumbs/PreviewGround.h"
 
+using namespace base;
 using namespace thumbs;
 
 namespace {

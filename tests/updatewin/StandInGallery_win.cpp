@@ -104,7 +104,8 @@ bool StandInGallery::runSpecialtyDialog() {
 }
 
 int32_t StandInGallery::runUpdateDialog() {
-  int32_t downloaded = update::runLibraryUpdate(handle(), model_.categories().table);
+  int32_t downloaded =
+      update::runLibraryUpdate(handle(), model_.categories().table, [this] { model_.downloadsArrived(); });
   report("update-dialog-closed " + std::to_string(downloaded));
   return downloaded;
 }

@@ -15,7 +15,7 @@
 #include "base/Text.h"
 #include "base/Trace.h"
 #include "base/WinText.h"
-#include "library/Layout.h"
+#include "library/PathsAndSettings.h"
 #include "skin/UiFont.h"
 
 namespace {

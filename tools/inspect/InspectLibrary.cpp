@@ -10,7 +10,7 @@
 #include "base/Text.h"
 #include "library/AvailableBlocks.h"
 #include "library/Categories.h"
-#include "library/Layout.h"
+#include "library/PathsAndSettings.h"
 #include "library/Selection.h"
 
 namespace inspect {

@@ -5,7 +5,7 @@
 #include "base/Files.h"
 #include "base/Path.h"
 #include "base/Text.h"
-#include "library/Layout.h"
+#include "library/PathsAndSettings.h"
 
 namespace {
 

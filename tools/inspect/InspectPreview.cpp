@@ -14,13 +14,13 @@ namespace inspect {
 namespace {
 
 // Binary PPM (P6), rows top to bottom.
-bool writePpm(const std::string& path, const thumbs::Image& image) {
+bool writePpm(const std::string& path, const base::Image& image) {
   std::string bytes = "P6\n" + std::to_string(image.width) + " " + std::to_string(image.height) + "\n255\n";
   bytes.reserve(bytes.size() + image.pixels.size() * 3);
   for (uint32_t pixel : image.pixels) {
-    bytes += char(thumbs::redOf(pixel));
-    bytes += char(thumbs::greenOf(pixel));
-    bytes += char(thumbs::blueOf(pixel));
+    bytes += char(base::redOf(pixel));
+    bytes += char(base::greenOf(pixel));
+    bytes += char(base::blueOf(pixel));
   }
   if (base::files::writeWhole(base::fromUtf8(path), bytes)) return true;
   std::fprintf(stderr, "cannot write %s\n", path.c_str());
@@ -48,7 +48,7 @@ int preview(const Args& args) {
 int tile(const Args& args) {
   if (args.size() != 2) return 2;
   thumbs::PreviewReading reading = readAndTell(args[0]);
-  const thumbs::Image& shown = reading.image ? *reading.image : thumbs::placeholderPicture();
+  const base::Image& shown = reading.image ? *reading.image : thumbs::placeholderPicture();
   if (!writePpm(args[1], thumbs::MakeThumbTile(&shown))) return 1;
   return reading.image ? 0 : 1;
 }

@@ -16,7 +16,7 @@
 #include "HostWindow_win.h"
 #include "Probes.h"
 #include "base/WinText.h"
-#include "win/KernelHandle.h"
+#include "base/KernelHandle.h"
 
 namespace {
 
@@ -24,10 +24,10 @@ int runHost(const std::vector<std::u16string>& a) {
   std::FILE* log = _wfopen(base::wide(a[1]), L"wb");
   if (!log) return 1;
   std::u16string title = u"Stand-in CAD host", program, tokens;
-  win::KernelHandle event;
+  base::KernelHandle event;
   for (size_t i = 2; i < a.size(); ++i) {
     if (a[i] == u"--title" && i + 1 < a.size()) title = a[++i];
-    else if (a[i] == u"--event" && i + 1 < a.size()) event = win::KernelHandle(CreateEventW(nullptr, FALSE, FALSE, base::wide(a[++i])));
+    else if (a[i] == u"--event" && i + 1 < a.size()) event = base::KernelHandle(CreateEventW(nullptr, FALSE, FALSE, base::wide(a[++i])));
     else if (a[i] == u"--start" && i + 2 < a.size()) program = a[++i], tokens = a[++i];
   }
   OleInitialize(nullptr);  // files dropped on the window arrive by OLE drag and drop

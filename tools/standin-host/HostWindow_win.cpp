@@ -43,7 +43,7 @@ bool HostWindow::startProgram(const std::u16string& program, std::u16string toke
   if (childRunning()) {
     CloseHandle(started.hProcess);  // a second start hands its request to the first and ends
   } else {
-    child_ = win::KernelHandle(started.hProcess);
+    child_ = base::KernelHandle(started.hProcess);
   }
   writeLine(log_, u"started " + number(started.dwProcessId));
   return true;

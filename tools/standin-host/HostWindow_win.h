@@ -10,7 +10,7 @@
 #include <string>
 
 #include "HostDropTarget_win.h"
-#include "win/KernelHandle.h"
+#include "base/KernelHandle.h"
 #include "win/Window.h"
 
 namespace standin {
@@ -36,7 +36,7 @@ private:
 
   std::FILE* log_;
   std::u16string program_, tokens_;
-  win::KernelHandle child_;  // the first start still running
+  base::KernelHandle child_;  // the first start still running
   HostDropTarget dropTarget_;
 };
 

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "base/FileStream.h"
+#include "base/ReadStream.h"
 #include "base/WinText.h"
 
 namespace base {

@@ -1,4 +1,4 @@
-#include "base/FileStream.h"
+#include "base/ReadStream.h"
 
 #include <cerrno>
 #include <cstdio>

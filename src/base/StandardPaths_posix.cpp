@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "base/Shell.h"
+#include "base/StandardPaths.h"
 #include "base/Text.h"
 
 namespace base {

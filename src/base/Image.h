@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace thumbs {
+namespace base {
 
 inline constexpr uint32_t kOpaque = 0xFF000000u;
 inline constexpr uint32_t kWhite = 0xFFFFFFFFu;
@@ -32,4 +32,4 @@ struct Image {
   uint32_t* row(int y) { return pixels.data() + size_t(y) * size_t(width); }
 };
 
-}  // namespace thumbs
+}  // namespace base

@@ -1,7 +1,7 @@
 #include <windows.h>
 #include <shlobj.h>
 
-#include "base/Shell.h"
+#include "base/StandardPaths.h"
 #include "base/WinText.h"
 
 namespace base {

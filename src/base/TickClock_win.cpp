@@ -1,4 +1,4 @@
-#include "base/Clock.h"
+#include "base/TickClock.h"
 
 #include <windows.h>
 

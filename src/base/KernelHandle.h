@@ -1,10 +1,11 @@
-// An owned kernel handle (event, process, thread, file), closed with CloseHandle.
+// An owned kernel handle (event, process, thread, file), closed with CloseHandle: the one owner
+// of such handles in the Windows code. Windows only, like WinText.h.
 #pragma once
 #include <windows.h>
 
 #include <utility>
 
-namespace win {
+namespace base {
 
 class KernelHandle {
 public:
@@ -35,4 +36,4 @@ private:
   HANDLE handle_ = nullptr;
 };
 
-}  // namespace win
+}  // namespace base

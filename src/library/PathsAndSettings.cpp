@@ -1,11 +1,11 @@
-#include "library/Layout.h"
+#include "library/PathsAndSettings.h"
 
 #include "base/FailureLog.h"
 #include "base/Files.h"
 #include "base/MachineSettings.h"
 #include "base/Path.h"
 #include "base/Profile.h"
-#include "base/Shell.h"
+#include "base/StandardPaths.h"
 #include "base/SystemError.h"
 
 namespace library {
