@@ -91,6 +91,9 @@ class ServedLibrary(unittest.TestCase):
             "short": lambda s, h, b, r: h["content-length"] == "2048" and b == BLOCK[:1024] and not r,
             "long": lambda s, h, b, r: h["content-length"] == "2048" and b[:2048] == BLOCK and len(b) == 2304,
             "drop": lambda s, h, b, r: h["content-length"] == "2048" and len(b) <= 1024,
+            "low-length": lambda s, h, b, r: h["content-length"] == "1024" and b == BLOCK,
+            "html": lambda s, h, b, r: s == 200 and h["content-type"].startswith("text/html")
+                                       and b.startswith(b"<!DOCTYPE html>") and b != BLOCK,
         }
         for mode, holds in expectations.items():
             get(self.port, "/__fault?clear=1&mode=" + mode)
