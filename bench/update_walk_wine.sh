@@ -71,7 +71,7 @@ for round in $(seq 1 10); do
   left=$(find "$data" -name '*.part' | wc -l)
   if check_library "$data" "$work/before"; then verdict=whole; else verdict="NOT WHOLE"; failures=$((failures + 1)); fi
   echo "round $round: killed after ${after} s; $(library_files "$data" | wc -l) library files, all $verdict;" \
-       "$left temporary files left"
+       "$left .part files left"
 done
 echo "$failures of 10 killed updates left a library file partially written or missing"
 [ "$failures" -eq 0 ]
