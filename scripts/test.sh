@@ -97,6 +97,12 @@ fi
 
 stage "Windows build and tests under Wine"
 if build windows build/win -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" -DCMAKE_BUILD_TYPE=Release; then
+  # The packages the package scenario installs (dist/Blockery-<version>-x64.msi and .zip).
+  if bash scripts/package.sh --build build/win >build/logs/package.log 2>&1; then
+    passed=$((passed + 1)); report+=("packages: built in dist/")
+  else
+    failed=$((failed + 1)); report+=("packages: failed (see build/logs/package.log)"); tail -20 build/logs/package.log
+  fi
   . scripts/wine-env.sh
   wine_env_start build/wine-state 2>/dev/null
   trap wine_env_stop EXIT

@@ -1,11 +1,13 @@
 #include "app/BlockeryApp_win.h"
 
 #include <commctrl.h>
+#include <ole2.h>
 #include <objidl.h>  // GDI+ needs it, and the lean Windows headers leave it out
 #include <gdiplus.h>
 
 #include "app/CommandLine.h"
 #include "app/Companion.h"
+#include "base/FailureLog.h"
 #include "base/WinText.h"
 #include "gallery/GalleryCommand.h"
 #include "gallery/GalleryDlg_win.h"
@@ -32,6 +34,10 @@ bool CBlockeryApp::InitInstance() {
   // The window layer needs no set-up of its own, and there are no embedded controls to contain.
   Gdiplus::GdiplusStartupInput gdiplus;
   Gdiplus::GdiplusStartup(&gdiplusToken_, &gdiplus, nullptr);
+  // Dragging a block out of the thumbnail list is OLE drag and drop.
+  HRESULT ole = OleInitialize(nullptr);
+  oleReady_ = SUCCEEDED(ole);
+  if (!oleReady_) base::logFailure(u"OleInitialize", uint32_t(ole));
 
   std::u16string_view commandLine = argumentsOf(base::fromWide(GetCommandLineW()));
   StartupPlan plan = planStartup(commandLine);
@@ -68,6 +74,8 @@ void CBlockeryApp::runGallery() {
 
 int CBlockeryApp::ExitInstance() {
   if (gdiplusToken_) Gdiplus::GdiplusShutdown(gdiplusToken_);
+  if (oleReady_) OleUninitialize();
+  oleReady_ = false;
   gdiplusToken_ = 0;
   instanceEvent_.close();
   return 0;

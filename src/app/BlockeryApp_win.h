@@ -27,6 +27,7 @@ private:
   gallery::AppState state_;
   win::KernelHandle instanceEvent_;
   ULONG_PTR gdiplusToken_ = 0;
+  bool oleReady_ = false;  // OleInitialize succeeded, so OleUninitialize is owed
 };
 
 }  // namespace app

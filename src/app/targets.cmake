@@ -8,5 +8,6 @@ if(WIN32)
   target_link_options(Blockery PRIVATE -municode -static)
   set_target_properties(Blockery PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/program)
   set_source_files_properties(${PROJECT_SOURCE_DIR}/resources/Blockery.rc PROPERTIES
-    OBJECT_DEPENDS "${PROJECT_SOURCE_DIR}/resources/Blockery.ico;${PROJECT_SOURCE_DIR}/resources/Blockery.manifest;${PROJECT_SOURCE_DIR}/resources/resource.h")
+    OBJECT_DEPENDS "${PROJECT_SOURCE_DIR}/resources/Blockery.ico;${PROJECT_SOURCE_DIR}/resources/Blockery.manifest;${PROJECT_SOURCE_DIR}/resources/resource.h;${PROJECT_SOURCE_DIR}/resources/VersionInfo.rc;${BLOCKERY_VERSION_HEADER}")
+  target_include_directories(Blockery PRIVATE ${BLOCKERY_GENERATED_DIR})
 endif()

@@ -1,3 +1,3 @@
 if(WIN32)
-  target_link_libraries(blk_base PUBLIC shell32 ole32)
+  target_link_libraries(blk_base PUBLIC shell32 ole32 advapi32)
 endif()

@@ -1,4 +1,5 @@
 // A double-click on a thumbnail: the block goes to the host, a catalogue block to the recent list.
+// A drag dropped somewhere chooses it too, but the target already has the file.
 #include "gallery/GalleryModel.h"
 #include "gallery/HostHandOff.h"
 #include "library/RecentBlocks.h"
@@ -19,6 +20,12 @@ void GalleryModel::chooseCatalogueBlock(int64_t position) {
   library::BlockRecord block = shown_[static_cast<size_t>(position)];
   handOffBlock(state_, view_, library::blockDwgPath(block));
   library::recordRecentBlock(recent_, block);
+}
+
+void GalleryModel::itemDragged(int64_t position, thumbs::DragEnd end) {
+  if (end != thumbs::DragEnd::Dropped || listMode_ == ListMode::UserBlocks) return;
+  if (position < 0 || static_cast<uint64_t>(position) >= shown_.size()) return;
+  library::recordRecentBlock(recent_, shown_[static_cast<size_t>(position)]);
 }
 
 // A user's own file is handed off like a catalogue block but is not a recent block.

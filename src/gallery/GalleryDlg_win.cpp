@@ -62,6 +62,11 @@ void CGalleryDlg::skinButtons() {
 void CGalleryDlg::createThumbnailList() {
   m_listView.Create(handle(), kListRect, IDC_THUMBNAIL_LIST);
   m_listView.setChosenHandler([this](int64_t position) { model_->itemChosen(position); });
+  m_listView.setDraggedHandler([this](int64_t position, thumbs::DragEnd end) { model_->itemDragged(position, end); });
+  m_listView.setPreviewTextsHandler([this](int64_t position) {
+    DetailsPanel texts = model_->previewTexts(position);
+    return thumbs::PreviewTexts{texts.text(DetailsPanel::Name), texts.text(DetailsPanel::Spec)};
+  });
 }
 
 void CGalleryDlg::paintContent(HDC dc, int width, int) {
@@ -123,6 +128,7 @@ bool CGalleryDlg::buttonClicked(int id) {
 }
 
 bool CGalleryDlg::OnNotify(const NMHDR& header, LRESULT& result) {
+  if (model_ && m_listView.OnParentNotify(header)) return true;
   if (!model_ || header.hwndFrom != m_tree.handle() || m_tree.filling()) return false;
   result = 0;  // expanding is always allowed
   return treeNotified(header);

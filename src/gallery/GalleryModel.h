@@ -17,6 +17,7 @@
 #include "library/ItemList.h"
 #include "library/Records.h"
 #include "library/UserBlocks.h"
+#include "thumbs/FileDrop.h"
 
 namespace gallery {
 
@@ -45,6 +46,13 @@ public:
 
   // The thumbnail list: a double-click on the item at this position hands its block over.
   void itemChosen(int64_t position);
+  // A thumbnail dragged out of the list: a drop the target took chooses the block without a
+  // hand-off (the drop is the hand-off), so only a catalogue block's recent entry follows; a
+  // cancelled drag changes nothing.
+  void itemDragged(int64_t position, thumbs::DragEnd end);
+  // The name and specification the larger preview of the item at this position shows, as the
+  // details panel would; empty for a position outside the list.
+  DetailsPanel previewTexts(int64_t position) const;
 
   // The gallery command message; the answer is always 0.
   int64_t command(int64_t code, uint64_t argument);

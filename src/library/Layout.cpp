@@ -1,6 +1,7 @@
 #include "library/Layout.h"
 
 #include "base/Files.h"
+#include "base/MachineSettings.h"
 #include "base/Path.h"
 #include "base/Profile.h"
 #include "base/Shell.h"
@@ -28,7 +29,15 @@ std::u16string libraryBaseUrl() { return libraryBaseUrl(programFolder()); }
 
 std::u16string libraryBaseUrl(const std::u16string& programFolder) {
   std::u16string ini = base::joinPath(programFolder, u"Blockery.ini");
-  std::u16string server = base::profile::readString(ini, u"Server", u"BaseUrl", kDefaultServerUrl, 1024);
+  std::u16string fromIni = base::profile::readString(ini, u"Server", u"BaseUrl", u"", 1024);
+  if (!fromIni.empty()) return libraryUrlOf(fromIni, u"");
+  return libraryUrlOf(u"", base::machineSetting(kMachineSettingsKey, u"ServerUrl"));
+}
+
+std::u16string libraryUrlOf(std::u16string_view iniBaseUrl, std::u16string_view installedServerUrl) {
+  std::u16string server(!iniBaseUrl.empty()           ? iniBaseUrl
+                        : !installedServerUrl.empty() ? installedServerUrl
+                                                      : std::u16string_view(kDefaultServerUrl));
   while (!server.empty() && server.back() == u'/') server.pop_back();
   return server + u"/InkCasket";
 }

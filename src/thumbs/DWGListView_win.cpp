@@ -53,6 +53,7 @@ void CDWGListView::prepareList() {
 
 void CDWGListView::OnDestroy() {
   loader_.StopLoader();
+  popup_.destroy();
   // Without LVS_SHAREIMAGELISTS the control would destroy the image list with itself, and then
   // m_imageList a second time.
   send(LVM_SETIMAGELIST, LVSIL_NORMAL, 0);
@@ -105,6 +106,7 @@ bool CDWGListView::OnCommand(int id, int, HWND) {
 }
 
 bool CDWGListView::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  if (inputMessage(message, wParam, lParam, result)) return true;
   switch (message) {
     case kListModeMessage:
       m_bUserBlocks = wParam != 0;
@@ -125,6 +127,7 @@ bool CDWGListView::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
 }
 
 void CDWGListView::resetList(size_t imageCount) {
+  popup_.hide();
   m_imageList.clear();
   send(LVM_DELETEALLITEMS);
   ImageList_SetImageCount(m_imageList.get(), UINT(imageCount));

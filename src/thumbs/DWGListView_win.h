@@ -4,6 +4,11 @@
 // user-block mode it is the position among the user's blocks shown, and a right-click on an item
 // offers "删除图块". Clicks and the delete command reach the main window as the gallery command
 // message; a double-click goes to the chosen-block callback.
+//
+// A thumbnail dragged past the system's drag distance leaves as its DWG file (BlockTransfer_win.h)
+// and the dragged-block callback hears how the drag ended; Ctrl+C puts the selected one on the
+// clipboard. Resting the mouse on a thumbnail for half a second shows its larger preview, from
+// the thumbnail cache, until the mouse moves off it.
 #pragma once
 #include <windows.h>
 
@@ -12,12 +17,19 @@
 #include <string>
 #include <vector>
 
+#include "thumbs/FileDrop.h"
+#include "thumbs/PreviewPopup_win.h"
 #include "thumbs/ThumbListSink.h"
 #include "thumbs/ThumbLoader.h"
 #include "win/ImageList.h"
 #include "win/Window.h"
 
 namespace thumbs {
+
+// What the larger preview says under the picture.
+struct PreviewTexts {
+  std::u16string name, spec;
+};
 
 class CDWGListView : public win::Window, private ThumbListSink {
 public:
@@ -33,6 +45,12 @@ public:
 
   // Called with the item's data value on a double-click on an item.
   void setChosenHandler(std::function<void(int64_t)> chosen) { chosen_ = std::move(chosen); }
+  // Called with the item's data value and how its drag ended.
+  void setDraggedHandler(std::function<void(int64_t, DragEnd)> dragged) { dragged_ = std::move(dragged); }
+  // Gives the larger preview's texts for an item's data value.
+  void setPreviewTextsHandler(std::function<PreviewTexts(int64_t)> texts) { previewTexts_ = std::move(texts); }
+  // The list's parent passes on what the list control tells it; true when it was taken here.
+  bool OnParentNotify(const NMHDR& header);
 
   void LoadPaths(std::vector<std::u16string> paths) { loader_.LoadPaths(std::move(paths)); }
   void StopLoader() { loader_.StopLoader(); }
@@ -54,6 +72,13 @@ private:
   int itemAt(POINT point) const;
   int64_t dataOf(int item) const;
   void contextMenu(POINT point);
+  // DWGListTransfer_win.cpp: drags, Ctrl+C and the larger preview.
+  void dragItem(int item, POINT grip);
+  HBITMAP tileBitmap(int item) const;
+  void copySelectedItem();
+  bool inputMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+  void trackHover();
+  void showLargePreview(POINT point);
 
   // ThumbListSink: the loader's calls, as synchronous messages to the list window.
   void resetList(size_t imageCount) override;
@@ -69,6 +94,9 @@ private:
   int32_t m_nContextItem = -1;
   HWND commandTarget_ = nullptr;
   std::function<void(int64_t)> chosen_;
+  std::function<void(int64_t, DragEnd)> dragged_;
+  std::function<PreviewTexts(int64_t)> previewTexts_;
+  PreviewPopup popup_;
   ThumbLoader loader_;
 };
 

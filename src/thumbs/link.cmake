@@ -22,7 +22,8 @@ extern const size_t kPlaceholderBmpSize = ${placeholder_size};
 " @ONLY)
 target_sources(blk_thumbs PRIVATE ${CMAKE_BINARY_DIR}/generated/thumbs/PlaceholderBitmap.cpp)
 
-# The thumbnail list window (DWGListView_win.cpp) is built on the window layer.
+# The thumbnail list window (DWGListView_win.cpp) is built on the window layer; blocks leave it
+# by OLE drag and drop and the clipboard.
 if(WIN32)
-  target_link_libraries(blk_thumbs PUBLIC blk_win)
+  target_link_libraries(blk_thumbs PUBLIC blk_win ole32 shell32 uuid)
 endif()

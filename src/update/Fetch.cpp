@@ -24,7 +24,7 @@ bool requestAccepted(FetchJob& job, const std::u16string& url, CacheMode mode) {
   session->setConnectRetries(kConnectRetries);
   std::optional<UrlParts> parts = splitUrl(url);
   if (!parts) return false;
-  job.connection() = session->connect(parts->server, parts->port);
+  job.connection() = session->connect(parts->server, parts->port, parts->secure);
   if (!job.connection()) return false;
   job.request() = job.connection()->openGet(parts->objectPath, mode);
   if (!job.request() || !job.request()->send()) return false;

@@ -20,7 +20,8 @@ enum class CacheMode : uint32_t {
 class HttpRequest {
 public:
   virtual ~HttpRequest() = default;  // closes the request
-  // False when the server is unreachable, refuses or does not answer in time.
+  // False when the server is unreachable, refuses, does not answer in time, or (https) shows a
+  // certificate that does not hold. Redirects are followed before the answer counts.
   virtual bool send() = 0;
   virtual std::optional<uint32_t> statusCode() = 0;
   // The Content-Length header as a number; nullopt when the answer has none.
@@ -42,7 +43,8 @@ public:
   virtual void setConnectTimeout(uint32_t ms) = 0;
   virtual void setConnectRetries(uint32_t count) = 0;
   // nullptr when no connection object can be made (an unreachable server shows only at send()).
-  virtual std::unique_ptr<HttpConnection> connect(const std::u16string& server, uint16_t port) = 0;
+  // secure: https, the server's certificate checked; a request never goes on without it.
+  virtual std::unique_ptr<HttpConnection> connect(const std::u16string& server, uint16_t port, bool secure) = 0;
 };
 
 // Opens a fresh session for one fetch; called on the worker's thread.

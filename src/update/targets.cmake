@@ -25,3 +25,10 @@ if(NOT WIN32)
     set_tests_properties(update.test_server PROPERTIES TIMEOUT 300)
   endif()
 endif()
+
+# trust_test_ca.exe: lets the HTTPS scenario's test authority into the Wine prefix's root store.
+if(WIN32)
+  add_executable(trust_test_ca ${PROJECT_SOURCE_DIR}/tests/tls/TrustCaMain_win.cpp)
+  target_link_libraries(trust_test_ca PRIVATE crypt32)
+  target_link_options(trust_test_ca PRIVATE -municode -static)
+endif()

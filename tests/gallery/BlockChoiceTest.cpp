@@ -111,4 +111,43 @@ TEST_F(BlockChoice, UserBlocksWithNoLiveHostPostNothing) {
   EXPECT_TRUE(view.windowTexts.empty());
 }
 
+// A drag out of the list: the drop target has the file, so nothing goes to a host and the gallery
+// stays; only a completed drop of a catalogue block makes it recent.
+TEST_F(BlockChoice, ACompletedDropMakesACatalogueBlockRecentWithoutAHandOff) {
+  state.arxHostWindow = 321;
+  view.liveWindows = {321};
+  view.click(u"门窗");
+  model->itemDragged(1, thumbs::DragEnd::Cancelled);
+  EXPECT_TRUE(model->recentBlocks().empty());
+  model->itemDragged(1, thumbs::DragEnd::Dropped);  // m2
+  model->itemDragged(0, thumbs::DragEnd::Dropped);  // m1
+  model->itemDragged(1, thumbs::DragEnd::Cancelled);
+  model->itemDragged(2, thumbs::DragEnd::Dropped);  // outside the list
+  model->itemDragged(-1, thumbs::DragEnd::Dropped);
+  EXPECT_EQ(recentIds(), (Ids{u"m1-id", u"m2-id"}));
+  EXPECT_TRUE(view.hostMessages.empty());
+  EXPECT_TRUE(view.windowTexts.empty());
+  EXPECT_TRUE(view.visible);
+}
+
+TEST_F(BlockChoice, ADroppedUserBlockIsNotRecent) {
+  showOneUserBlock();
+  model->itemDragged(0, thumbs::DragEnd::Dropped);
+  EXPECT_TRUE(model->recentBlocks().empty());
+  EXPECT_TRUE(view.hostMessages.empty());
+}
+
+TEST_F(BlockChoice, TheLargerPreviewNamesTheBlockAsTheDetailsPanelDoes) {
+  view.click(u"门窗");
+  command(gallery::GalleryCommand::ShowBlockDetails, 1);
+  gallery::DetailsPanel texts = model->previewTexts(1);
+  ASSERT_FALSE(texts.empty());
+  EXPECT_EQ(texts.text(gallery::DetailsPanel::Name), model->details().text(gallery::DetailsPanel::Name));
+  EXPECT_EQ(texts.text(gallery::DetailsPanel::Spec), u"S");
+  EXPECT_TRUE(model->previewTexts(2).empty());
+  showOneUserBlock();
+  EXPECT_EQ(model->previewTexts(0).text(gallery::DetailsPanel::Name), u"chair");
+  EXPECT_TRUE(model->previewTexts(-1).empty());
+}
+
 }  // namespace

@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""A small HTTP update server for Blockery's tests and for trying the gallery out.
+"""A small HTTP or HTTPS update server for Blockery's tests and for trying the gallery out.
 
 It serves one folder (the sample library's server layout: /InkCasket/InkCasket.xml, the item lists
 and the DWG files) on 127.0.0.1 only, and can break its answers on purpose, for every path or for
@@ -15,14 +15,18 @@ the paths that match a pattern:
              sign-in page answers
   drop       Content-Length of the whole file, its first half, then a reset of the connection
   slow       nothing at all for --slow-seconds, then the normal answer
+  redirect   status 302 to the redirect base (--redirect-to, or to= below) followed by the asked path
 
 A refused connection needs no mode: use a port nobody listens on.
+
+With --tls-cert and --tls-key (PEM files) it speaks HTTPS only, with that certificate.
 
 When it is ready it prints the port it listens on (one line, the number alone); --port 0 picks a free
 one. It stops by itself after --lifetime seconds, on SIGTERM or SIGINT.
 
 Faults can also be changed while it runs, from the same address:
   GET /__fault?mode=short&path=/InkCasket/*.dwg   add a rule (path is a glob; none means every path)
+  GET /__fault?mode=redirect&to=https://localhost:8443   to= sets the redirect base
   GET /__fault?clear=1                            remove every rule
   GET /__requests                                 one line per request served: path, mode, status
 """
@@ -34,13 +38,14 @@ import os
 import posixpath
 import signal
 import socket
+import ssl
 import struct
 import sys
 import threading
 import urllib.parse
 
 LOOPBACK = "127.0.0.1"
-MODES = ("404", "no-length", "short", "long", "drop", "slow", "low-length", "html")
+MODES = ("404", "no-length", "short", "long", "drop", "slow", "redirect", "low-length", "html")
 PORTAL_PAGE = (b"<!DOCTYPE html>\n<html><head><meta charset=utf-8><title>Sign in</title></head>\n"
                b"<body><p>Sign in to use this network<br><a href=/login>Continue</a></body></html>\n")
 
@@ -82,6 +87,14 @@ class Handler(http.server.BaseHTTPRequestHandler):
     def log_message(self, format, *args):
         pass
 
+    def setup(self):
+        # The TLS handshake runs here, on the request's own thread, so a client that refuses the
+        # certificate or stalls holds up no one else.
+        if isinstance(self.request, ssl.SSLSocket):
+            self.request.settimeout(30)
+            self.request.do_handshake()
+        super().setup()
+
     def do_GET(self):
         url = urllib.parse.urlsplit(self.path)
         path = urllib.parse.unquote(url.path, encoding="utf-8", errors="replace")
@@ -96,6 +109,9 @@ class Handler(http.server.BaseHTTPRequestHandler):
             if self.server.stopping.wait(self.server.slow_seconds):
                 return
             mode = None
+        if mode == "redirect":
+            self._note(path, mode, 302)
+            return self._redirect(self.server.redirect_base + self.path)
         body = self._file_body(path)
         if body is None or mode == "404":
             self._note(path, mode, 404)
@@ -108,6 +124,8 @@ class Handler(http.server.BaseHTTPRequestHandler):
     def _control(self, query):
         if "clear" in query:
             self.server.faults.clear()
+        if "to" in query:
+            self.server.redirect_base = query["to"][0].rstrip("/")
         mode = query.get("mode", [None])[0]
         if mode is not None:
             if mode not in MODES:
@@ -140,6 +158,12 @@ class Handler(http.server.BaseHTTPRequestHandler):
         self.end_headers()
         self.wfile.write(body)
 
+    def _redirect(self, location):
+        self.send_response(302)
+        self.send_header("Location", location)
+        self.send_header("Content-Length", "0")
+        self.end_headers()
+
     def _send_faulty(self, body, mode):
         self.send_response(200)
         self.send_header("Content-Type", "application/octet-stream")
@@ -169,14 +193,22 @@ class TestServer(http.server.ThreadingHTTPServer):
     daemon_threads = True
     allow_reuse_address = True
 
-    def __init__(self, root, port, faults, slow_seconds):
+    def __init__(self, root, port, faults, slow_seconds, tls=None, redirect_base=""):
         super().__init__((LOOPBACK, port), Handler)
+        self.tls = tls
+        self.redirect_base = redirect_base
         self.root = os.path.abspath(root)
         self.faults = faults
         self.slow_seconds = slow_seconds
         self.stopping = threading.Event()
         self.journal = []
         self.journal_lock = threading.Lock()
+
+    def get_request(self):
+        connection, address = super().get_request()
+        if self.tls:
+            connection = self.tls.wrap_socket(connection, server_side=True, do_handshake_on_connect=False)
+        return connection, address
 
     def handle_error(self, request, client_address):
         pass  # a client that hangs up early is part of the tests
@@ -194,13 +226,23 @@ def main(argv):
     parser.add_argument("--fault", type=parse_fault, action="append", default=[],
                         metavar="MODE[=GLOB]", help="break answers: " + ", ".join(MODES))
     parser.add_argument("--slow-seconds", type=float, default=40.0, help="how long 'slow' stays silent")
+    parser.add_argument("--redirect-to", default="", metavar="BASE", help="where 'redirect' sends the asked path")
+    parser.add_argument("--tls-cert", help="speak HTTPS with this certificate (PEM, the chain after it)")
+    parser.add_argument("--tls-key", help="the certificate's private key (PEM)")
     args = parser.parse_args(argv)
     if not os.path.isdir(args.root):
         parser.error("no such folder: %s" % args.root)
     if not 0 < args.lifetime <= 24 * 3600:
         parser.error("--lifetime must be above 0 and at most a day")
 
-    server = TestServer(args.root, args.port, FaultRules(args.fault), args.slow_seconds)
+    tls = None
+    if args.tls_cert or args.tls_key:
+        if not (args.tls_cert and args.tls_key):
+            parser.error("--tls-cert and --tls-key go together")
+        tls = ssl.SSLContext(ssl.PROTOCOL_TLS_SERVER)
+        tls.load_cert_chain(args.tls_cert, args.tls_key)
+    server = TestServer(args.root, args.port, FaultRules(args.fault), args.slow_seconds, tls,
+                        args.redirect_to.rstrip("/"))
     timer = threading.Timer(args.lifetime, server.stop)
     timer.daemon = True
     timer.start()

@@ -154,7 +154,7 @@ public:
     std::lock_guard<std::mutex> hold(server_.log_->lock);
     server_.log_->connectRetries.push_back(count);
   }
-  std::unique_ptr<update::HttpConnection> connect(const std::u16string& server, uint16_t port) override {
+  std::unique_ptr<update::HttpConnection> connect(const std::u16string& server, uint16_t port, bool) override {
     {
       std::lock_guard<std::mutex> hold(server_.log_->lock);
       server_.log_->events.push_back("connect");

@@ -134,7 +134,8 @@ public:
   explicit SocketSession(uint32_t receiveMs) : receiveMs_(receiveMs) {}
   void setConnectTimeout(uint32_t ms) override { connectMs_ = ms; }
   void setConnectRetries(uint32_t count) override { retries_ = count; }
-  std::unique_ptr<update::HttpConnection> connect(const std::u16string& server, uint16_t port) override {
+  std::unique_ptr<update::HttpConnection> connect(const std::u16string& server, uint16_t port, bool secure) override {
+    if (secure) return nullptr;  // plain HTTP only; https is tested through WinINet under Wine
     return std::make_unique<SocketConnection>(base::toUtf8(server), port, connectMs_, retries_, receiveMs_);
   }
 

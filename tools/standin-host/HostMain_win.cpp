@@ -5,6 +5,7 @@
 //       the gallery with TOKENS ("%w" = the host window's number).
 //   anything else: a one-shot probe (see Probes_win.cpp)
 #include <windows.h>
+#include <ole2.h>
 
 #include <cstdio>
 #include <fcntl.h>
@@ -29,6 +30,7 @@ int runHost(const std::vector<std::u16string>& a) {
     else if (a[i] == u"--event" && i + 1 < a.size()) event = win::KernelHandle(CreateEventW(nullptr, FALSE, FALSE, base::wide(a[++i])));
     else if (a[i] == u"--start" && i + 2 < a.size()) program = a[++i], tokens = a[++i];
   }
+  OleInitialize(nullptr);  // files dropped on the window arrive by OLE drag and drop
   standin::HostWindow host(log);
   if (!host.open(title)) return 1;
   if (!program.empty()) host.startProgram(program, tokens);
@@ -38,6 +40,7 @@ int runHost(const std::vector<std::u16string>& a) {
     DispatchMessageW(&message);
   }
   std::fclose(log);
+  OleUninitialize();
   return 0;
 }
 

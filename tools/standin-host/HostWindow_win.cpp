@@ -20,6 +20,8 @@ bool HostWindow::open(const std::u16string& title) {
   win::registerWindowClass(kClassName, CS_DBLCLKS, reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1));
   RECT place{40, 40, 440, 200};
   if (!create(kClassName, title, WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, place, nullptr)) return false;
+  HRESULT registered = RegisterDragDrop(handle(), &dropTarget_);
+  if (FAILED(registered)) writeLine(log_, u"drop-target-failed " + number(uint32_t(registered)));
   writeLine(log_, u"window " + number(uint32_t(reinterpret_cast<uintptr_t>(handle()))));
   return true;
 }
@@ -86,7 +88,15 @@ bool HostWindow::OnClose() {
   return true;
 }
 
-void HostWindow::OnDestroy() { PostQuitMessage(0); }
+void HostWindow::OnDestroy() {
+  RevokeDragDrop(handle());
+  PostQuitMessage(0);
+}
+
+void HostWindow::dropped(const std::u16string& path) {
+  setText(path);
+  writeLine(log_, u"drop title=" + text());
+}
 
 void HostWindow::endChild() {
   if (!child_) return;

@@ -4,10 +4,12 @@
 // command messages (1124) it gets are logged too, for when it stands in for a running gallery.
 // It can start the gallery itself, and ends that child when it is closed; a double-click in the
 // window starts it again with the same tokens, as a CAD command that opens the gallery would.
+// A file dropped on the window goes into its title too, logged as "drop title=PATH".
 #pragma once
 #include <cstdio>
 #include <string>
 
+#include "HostDropTarget_win.h"
 #include "win/KernelHandle.h"
 #include "win/Window.h"
 
@@ -15,7 +17,7 @@ namespace standin {
 
 class HostWindow : public win::Window {
 public:
-  explicit HostWindow(std::FILE* log) : log_(log) {}
+  explicit HostWindow(std::FILE* log) : log_(log), dropTarget_([this](const std::u16string& path) { dropped(path); }) {}
   bool open(const std::u16string& title);
   // "%w" in the tokens becomes this window's number.
   bool startProgram(const std::u16string& program, std::u16string tokens);
@@ -29,11 +31,13 @@ protected:
 
 private:
   void endChild();
+  void dropped(const std::u16string& path);
   bool childRunning() const;
 
   std::FILE* log_;
   std::u16string program_, tokens_;
   win::KernelHandle child_;  // the first start still running
+  HostDropTarget dropTarget_;
 };
 
 }  // namespace standin

@@ -1,6 +1,7 @@
 #include "Probes.h"
 
 #include <windows.h>
+#include <shellapi.h>
 
 #include <cwchar>
 
@@ -124,6 +125,42 @@ int kill(const Arguments& a) {
   return 0;
 }
 
+// clipboard: the files the clipboard holds as a file drop, and its FileNameW text.
+int clipboard(const Arguments&) {
+  if (!OpenClipboard(nullptr)) {
+    say(u"no-clipboard");
+    return 1;
+  }
+  std::u16string line = u"files=";
+  auto drop = static_cast<HDROP>(GetClipboardData(CF_HDROP));
+  UINT files = drop ? DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0) : 0;
+  line += number(files);
+  for (UINT i = 0; i < files; ++i) {
+    std::wstring path(DragQueryFileW(drop, i, nullptr, 0) + 1, L'\0');
+    UINT got = DragQueryFileW(drop, i, path.data(), UINT(path.size()));
+    line += u" path=" + base::fromWide(path.data(), got);
+  }
+  HANDLE name = GetClipboardData(RegisterClipboardFormatW(L"FileNameW"));
+  if (auto text = static_cast<const wchar_t*>(name ? GlobalLock(name) : nullptr)) {
+    line += u" name=" + base::fromWide(text);
+    GlobalUnlock(name);
+  }
+  CloseClipboard();
+  say(line);
+  return 0;
+}
+
+// popup: the gallery's larger preview, whether it shows and where.
+int popup(const Arguments&) {
+  HWND window = FindWindowW(L"BlockeryPreviewPopup", nullptr);
+  RECT r{};
+  if (window) GetWindowRect(window, &r);
+  say(u"visible=" + number(window && IsWindowVisible(window) ? 1 : 0) + u" left=" + base::decimal(r.left) +
+      u" top=" + base::decimal(r.top) + u" width=" + base::decimal(r.right - r.left) +
+      u" height=" + base::decimal(r.bottom - r.top));
+  return 0;
+}
+
 struct Probe {
   const char16_t* name;
   size_t arguments;
@@ -133,6 +170,7 @@ struct Probe {
 const Probe kProbes[] = {
     {u"find", 1, find},   {u"count", 1, count}, {u"event", 1, event}, {u"command", 2, command},
     {u"key", 2, key},     {u"close", 1, close}, {u"title", 1, title}, {u"kill", 1, kill},
+    {u"clipboard", 0, clipboard}, {u"popup", 0, popup},
 };
 
 }  // namespace
@@ -145,7 +183,7 @@ int runProbe(const Arguments& arguments) {
     return probe.run(arguments);
   }
   say(u"usage: standin-host host LOG [TITLE [PROGRAM TOKENS]] | find TITLE | count TITLE | event NAME |"
-      u" command WINDOW CODE [ARG] | key WINDOW VK | close WINDOW | title WINDOW | kill PID");
+      u" command WINDOW CODE [ARG] | key WINDOW VK | close WINDOW | title WINDOW | kill PID | clipboard | popup");
   return 2;
 }
 

@@ -1,0 +1,120 @@
+#include "thumbs/PreviewPopup_win.h"
+
+#include <algorithm>
+
+#include "base/WinText.h"
+#include "win/ImageBitmap.h"
+
+namespace thumbs {
+
+namespace {
+
+const wchar_t kClassName[] = L"BlockeryPreviewPopup";
+constexpr int kMargin = 6;
+constexpr int kLineGap = 2;
+constexpr COLORREF kFrameColour = RGB(0, 255, 0);  // the tile's frame
+constexpr UINT_PTR kOwnerCheckTimer = 1;
+constexpr UINT kOwnerCheckMilliseconds = 250;
+
+SIZE textSize(HDC dc, const std::u16string& text) {
+  SIZE size{0, 0};
+  if (!text.empty()) GetTextExtentPoint32W(dc, base::wide(text), int(text.size()), &size);
+  return size;
+}
+
+}  // namespace
+
+void PreviewPopup::show(HWND owner, int item, POINT cursor, const Image& picture, std::u16string name,
+                        std::u16string spec) {
+  if (!handle()) {
+    win::registerWindowClass(kClassName, 0, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    if (!create(kClassName, u"", WS_POPUP, WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, RECT{0, 0, 1, 1},
+                owner))
+      return;
+    font_.reset(CreateFontW(-12, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, CLEARTYPE_QUALITY, 0, L"微软雅黑"));
+  }
+  item_ = item;
+  picture_ = win::bitmapFromImage(picture);
+  pictureSize_ = picture_ ? SIZE{picture.width, picture.height} : SIZE{0, 0};
+  name_ = std::move(name);
+  spec_ = std::move(spec);
+  win::WindowDC screen(nullptr);
+  win::SelectGuard keep(screen.get(), font_.get());
+  RECT place = placeBeside(cursor, contentSize(screen.get()));
+  SetWindowPos(handle(), HWND_TOPMOST, place.left, place.top, place.right - place.left, place.bottom - place.top,
+               SWP_NOACTIVATE | SWP_SHOWWINDOW);
+  invalidate(true);
+  setTimer(kOwnerCheckTimer, kOwnerCheckMilliseconds);
+}
+
+void PreviewPopup::hide() {
+  item_ = -1;
+  if (!handle()) return;
+  killTimer(kOwnerCheckTimer);
+  if (isVisible()) ShowWindow(handle(), SW_HIDE);
+}
+
+// A gallery hidden by a key or by its host while the mouse rests takes its preview along; the
+// mouse never left, so nothing else would.
+bool PreviewPopup::OnTimer(UINT_PTR id) {
+  if (id != kOwnerCheckTimer) return false;
+  if (!IsWindowVisible(GetWindow(handle(), GW_OWNER))) hide();
+  return true;
+}
+
+SIZE PreviewPopup::contentSize(HDC dc) const {
+  SIZE name = textSize(dc, name_), spec = textSize(dc, spec_);
+  LONG width = std::max({pictureSize_.cx, name.cx, spec.cx, LONG(60)});
+  LONG height = pictureSize_.cy + (pictureSize_.cy ? kMargin : 0) + name.cy + kLineGap + spec.cy;
+  return SIZE{width + 2 * kMargin, height + 2 * kMargin};
+}
+
+// Below and right of the cursor, clear of it; above or left instead where the screen ends.
+RECT PreviewPopup::placeBeside(POINT cursor, SIZE size) const {
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof(monitor);
+  GetMonitorInfoW(MonitorFromPoint(cursor, MONITOR_DEFAULTTONEAREST), &monitor);
+  const RECT& work = monitor.rcWork;
+  LONG left = cursor.x + 12, top = cursor.y + 20;
+  if (left + size.cx > work.right) left = std::max(work.left, cursor.x - 12 - size.cx);
+  if (top + size.cy > work.bottom) top = std::max(work.top, cursor.y - 12 - size.cy);
+  return RECT{left, top, left + size.cx, top + size.cy};
+}
+
+bool PreviewPopup::OnPaint() {
+  win::PaintDC dc(handle());
+  RECT box = clientRect();
+  win::Brush frame(CreateSolidBrush(kFrameColour));
+  FrameRect(dc, &box, frame.get());
+  int y = kMargin;
+  if (picture_) {
+    win::MemoryDC source(dc);
+    win::SelectGuard keep(source, picture_.get());
+    BitBlt(dc, kMargin, y, pictureSize_.cx, pictureSize_.cy, source, 0, 0, SRCCOPY);
+    y += pictureSize_.cy + kMargin;
+  }
+  win::SelectGuard keepFont(dc, font_.get());
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, RGB(0, 0, 0));
+  for (const std::u16string* line : {&name_, &spec_}) {
+    TextOutW(dc, kMargin, y, base::wide(*line), int(line->size()));
+    y += textSize(dc, *line).cy + kLineGap;
+  }
+  return true;
+}
+
+bool PreviewPopup::OnMessage(UINT message, WPARAM, LPARAM, LRESULT& result) {
+  if (message == WM_NCHITTEST) {  // the mouse goes through to what lies below
+    result = HTTRANSPARENT;
+    return true;
+  }
+  if (message == WM_MOUSEACTIVATE) {
+    result = MA_NOACTIVATE;
+    return true;
+  }
+  return false;
+}
+
+void PreviewPopup::OnDestroy() { item_ = -1; }
+
+}  // namespace thumbs

@@ -1,0 +1,40 @@
+// Windows side. The larger preview: a tool-tip-like pop-up beside the cursor with a block's
+// picture (see LargePreview.h) above its name and specification. It never takes the focus or the
+// mouse; the thumbnail list shows it after the mouse rests on a thumbnail and hides it again.
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+#include "thumbs/Image.h"
+#include "win/Gdi.h"
+#include "win/Window.h"
+
+namespace thumbs {
+
+class PreviewPopup : public win::Window {
+public:
+  // Shows the pop-up for the list item beside the cursor (screen coordinates), on top of owner.
+  void show(HWND owner, int item, POINT cursor, const Image& picture, std::u16string name, std::u16string spec);
+  void hide();
+  // The item shown, -1 while hidden.
+  int item() const { return item_; }
+
+protected:
+  bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+  bool OnPaint() override;
+  bool OnTimer(UINT_PTR id) override;
+  void OnDestroy() override;
+
+private:
+  SIZE contentSize(HDC dc) const;
+  RECT placeBeside(POINT cursor, SIZE size) const;
+
+  int item_ = -1;
+  win::Bitmap picture_;
+  SIZE pictureSize_{0, 0};
+  std::u16string name_, spec_;
+  win::Font font_;
+};
+
+}  // namespace thumbs
