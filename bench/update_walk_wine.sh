@@ -21,7 +21,7 @@ prepare_library
 start_server
 # The same library as a data root holds it: each fetched file must equal its namesake here.
 reference=$work/reference
-python3 "$root/tools/samplelib/samplelib.py" --data-root "$reference" >/dev/null || fail "samplelib"
+python3 "$root/tools/samplelib/publish_sample.py" install "$work/server" "$reference" || fail "samplelib"
 
 # library_files DATA_ROOT: the item lists and blocks on disk, relative to the data root.
 library_files() { (cd "$1" && find . \( -name FileList.xml -o -name '*.dwg' \) | sort); }
@@ -54,7 +54,7 @@ stop_driver
 echo "== ten updates killed at a random moment"
 data=$work/killed
 mkdir -p "$data"
-python3 "$root/tools/samplelib/samplelib.py" --data-root "$work/selection" --selection 111111111111 >/dev/null
+python3 "$root/tools/samplelib/publish_sample.py" install "$work/server" "$work/selection" 111111111111
 cp "$work/selection/HomeInkCasket.ini" "$data/"
 failures=0
 for round in $(seq 1 10); do

@@ -31,7 +31,7 @@ mkdir -p "$run" build/logs
 echo "building Blockery.exe in $build (log: build/logs/build-run.log)"
 if ! { cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
          -DCMAKE_BUILD_TYPE=Release &&
-       cmake --build "$build" -j"$(nproc)" --target Blockery standin-host; } >build/logs/build-run.log 2>&1; then
+       cmake --build "$build" -j"$(nproc)" --target Blockery standin-host blockery-publish; } >build/logs/build-run.log 2>&1; then
   grep -E 'error|Error' build/logs/build-run.log | head -30
   echo "build failed (see build/logs/build-run.log)"
   exit 1
@@ -48,10 +48,11 @@ stop() {
 }
 trap stop EXIT
 
-# The update server: the sample library's server layout, served by a static web server.
+# The update server: the sample library's source tree (tools/samplelib) published with the Windows
+# build's blockery-publish, served by a static web server.
 server=$run/server
-[ -f "$server/InkCasket/InkCasket.xml" ] || python3 tools/samplelib/samplelib.py --server "$server" >/dev/null ||
-  { echo "the sample library could not be made"; exit 1; }
+python3 tools/samplelib/publish_sample.py publish "$build/tools/publish/blockery-publish.exe" "$server" ||
+  { echo "the sample library could not be published"; exit 1; }
 port=$(python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
 python3 -m http.server "$port" --bind 127.0.0.1 --directory "$server" >"$run/server.log" 2>&1 &
 server_pid=$!
@@ -76,7 +77,7 @@ if [ -n "$new_user" ]; then
   echo "starting on an empty library in $data_root: press 更新 to fetch the sample library"
 elif [ ! -f "$data_root/InkCasket.xml" ]; then
   echo "installing the sample library into $data_root"
-  python3 tools/samplelib/samplelib.py --data-root "$data_root" >/dev/null || echo "(sample library not installed)"
+  python3 tools/samplelib/publish_sample.py install "$server" "$data_root" || echo "(sample library not installed)"
 fi
 mkdir -p "$documents"
 

@@ -8,6 +8,7 @@
 #include "app/CommandLine.h"
 #include "app/Companion.h"
 #include "base/FailureLog.h"
+#include "base/Path.h"
 #include "base/WinText.h"
 #include "gallery/GalleryCommand.h"
 #include "gallery/GalleryDlg_win.h"
@@ -31,9 +32,13 @@ bool CBlockeryApp::InitInstance() {
   INITCOMMONCONTROLSEX controls{8, 0xFF};
   InitCommonControlsEx(&controls);
   SetUnhandledExceptionFilter(passEveryException);
+  // Failures are logged beside the lists they may concern, from the first one on.
+  base::setFailureLogFile(base::joinPath(library::dataRoot(), library::kFailureLogFile));
   // The window layer needs no set-up of its own, and there are no embedded controls to contain.
   Gdiplus::GdiplusStartupInput gdiplus;
-  Gdiplus::GdiplusStartup(&gdiplusToken_, &gdiplus, nullptr);
+  if (Gdiplus::GdiplusStartup(&gdiplusToken_, &gdiplus, nullptr) != Gdiplus::Ok) {
+    base::logFailure(u"start GDI+", GetLastError());
+  }
   // Dragging a block out of the thumbnail list is OLE drag and drop.
   HRESULT ole = OleInitialize(nullptr);
   oleReady_ = SUCCEEDED(ole);
@@ -54,7 +59,9 @@ bool CBlockeryApp::InitInstance() {
 
 bool CBlockeryApp::forwardToRunningGallery(const StartupPlan& plan) {
   instanceEvent_ = win::KernelHandle(CreateEventW(nullptr, FALSE, FALSE, base::wide(kInstanceEventName)));
-  if (GetLastError() != ERROR_ALREADY_EXISTS) return false;
+  const DWORD created = GetLastError();
+  if (!instanceEvent_) base::logFailure(u"create the single-instance event", created);
+  if (created != ERROR_ALREADY_EXISTS) return false;
   // Another gallery owns the event. This handle stays open on purpose: while this process runs,
   // the event keeps existing, so later starts keep looking for a hosted gallery.
   instanceEvent_.release();

@@ -8,6 +8,7 @@ namespace gallery {
 
 void GalleryModel::itemChosen(int64_t position) {
   if (position < 0) return;
+  if (searching_) return chooseSearchHit(position);
   if (listMode_ == ListMode::UserBlocks) {
     chooseUserBlock(position);
   } else {
@@ -20,6 +21,7 @@ void GalleryModel::chooseCatalogueBlock(int64_t position) {
   library::BlockRecord block = shown_[static_cast<size_t>(position)];
   handOffBlock(state_, view_, library::blockDwgPath(block));
   library::recordRecentBlock(recent_, block);
+  library::recordRecentBlock(recentChosen_, block);
 }
 
 void GalleryModel::itemDragged(int64_t position, thumbs::DragEnd end) {

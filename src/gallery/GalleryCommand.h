@@ -38,6 +38,10 @@ enum class GalleryTimer : int32_t {
   // Right after a selection showed an empty category: the prompt's update may rebuild the tree,
   // which must not happen inside the tree's own selection notification.
   EmptyLibraryPrompt = 1007,
+  // Right after a click on "添加图块": the file dialog runs its own message loop, in which a timer
+  // or a host's command may rebuild the tree, which must not happen inside the tree's click.
+  AddUserBlocks = 1008,
+  Search = 1009,  // a short pause after the last change of the search field's text
 };
 
 inline constexpr uint32_t kArxHandOffMessage = 1032;        // WM_USER + 8, (0, 100)

@@ -86,6 +86,8 @@ void GalleryModel::timerFired(int32_t id) {
     case GalleryTimer::OpenLandscape: openNamedNode(kLandscapeNode); break;
     case GalleryTimer::OpenSecurity: openNamedNode(kSecurityNode); break;
     case GalleryTimer::EmptyLibraryPrompt: view_.runEmptyLibraryPrompt(); break;
+    case GalleryTimer::AddUserBlocks: addUserBlocks(); break;
+    case GalleryTimer::Search: sendQuery(); break;
   }
 }
 

@@ -12,6 +12,8 @@ namespace {
 constexpr int kWidth = 590;
 constexpr int kHeight = 454;
 constexpr RECT kListRect{181, 75, 573, 442};
+// The search caption stands in the tab row, below the tab buttons and left of "添加更多".
+constexpr RECT kSearchCaptionRect{19, 46, 460, 64};
 constexpr int kTabIds[SpecialtyTabs::kButtons] = {IDC_TAB_0, IDC_TAB_1, IDC_TAB_2, IDC_TAB_3, IDC_TAB_4};
 
 library::LibraryPlace libraryPlace() {
@@ -35,6 +37,7 @@ bool CGalleryDlg::OnInitDialog() {
   skinButtons();
   model_->openLibrary();
   createThumbnailList();
+  m_search.create(handle());
   SetWindowPos(m_tree.handle(), nullptr, 19, 75, 153, 196, SWP_NOZORDER);
   model_->finishStart();
   return true;
@@ -71,6 +74,18 @@ void CGalleryDlg::createThumbnailList() {
 
 void CGalleryDlg::paintContent(HDC dc, int width, int) {
   if (model_) paintGalleryContent(dc, width, model_->details());
+  SearchField::paintBox(dc);
+  if (!searchCaption_.empty()) {
+    RECT box = kSearchCaptionRect;
+    SetTextColor(dc, RGB(21, 21, 21));
+    DrawTextW(dc, reinterpret_cast<const wchar_t*>(searchCaption_.c_str()), int(searchCaption_.size()), &box,
+              DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX | DT_END_ELLIPSIS);
+  }
+}
+
+void CGalleryDlg::showSearchCaption(const std::u16string& caption) {
+  searchCaption_ = caption;
+  InvalidateRect(handle(), &kSearchCaptionRect, TRUE);
 }
 
 bool CGalleryDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
@@ -79,6 +94,10 @@ bool CGalleryDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
   if (message == WM_ENDSESSION) {
     if (wParam && model_) model_->saveLists();
     return false;
+  }
+  if (message == kSearchAnswerMessage) {
+    if (model_) model_->searchAnswered();
+    return true;
   }
   if (message != kGalleryCommandMessage) return false;
   result = model_ ? model_->command(static_cast<int64_t>(lParam), static_cast<uint64_t>(wParam)) : 0;
@@ -92,8 +111,30 @@ bool CGalleryDlg::OnTimer(UINT_PTR id) {
 }
 
 bool CGalleryDlg::PreTranslateMessage(MSG& message) {
+  if (message.message == WM_KEYDOWN && model_ && searchKey(message)) return true;
   if (message.message == WM_KEYDOWN && model_ && model_->keyDown(uint32_t(message.wParam))) return true;
   return skin::SkinnedDialog::PreTranslateMessage(message);
+}
+
+// Ctrl+F and "/" (outside the field) go to the search field; keys typed in it go to the model first.
+bool CGalleryDlg::searchKey(const MSG& message) {
+  const UINT key = UINT(message.wParam);
+  const bool control = GetKeyState(VK_CONTROL) < 0;
+  if (message.hwnd == m_search.handle()) return !control && model_->searchKeyDown(uint32_t(key));
+  if ((key == 'F' && control) || ((key == VK_OEM_2 && GetKeyState(VK_SHIFT) >= 0) || key == VK_DIVIDE)) {
+    m_search.focus();
+    return true;
+  }
+  return false;
+}
+
+// A press on the search box beside the field puts the caret in; elsewhere the band moves the window.
+bool CGalleryDlg::OnLButtonDown(UINT keys, POINT point) {
+  if (SearchField::boxHolds(point)) {
+    m_search.focus();
+    return true;
+  }
+  return skin::SkinnedDialog::OnLButtonDown(keys, point);
 }
 
 // The window system's close request (Alt+F4): the lists are written, then the default handling
@@ -104,6 +145,10 @@ bool CGalleryDlg::OnClose() {
 }
 
 bool CGalleryDlg::OnCommand(int id, int notifyCode, HWND) {
+  if (model_ && id == SearchField::kId && notifyCode == EN_CHANGE) {
+    if (!m_search.clearing()) model_->searchTextChanged(m_search.text());
+    return true;
+  }
   if (!model_ || notifyCode != BN_CLICKED) return false;
   return buttonClicked(id);
 }

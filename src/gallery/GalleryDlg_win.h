@@ -15,6 +15,7 @@
 #include "gallery/CategoryTreeView_win.h"
 #include "gallery/GalleryModel.h"
 #include "gallery/GalleryView.h"
+#include "gallery/SearchField_win.h"
 #include "skin/SkinButton.h"
 #include "skin/SkinnedDialog.h"
 #include "thumbs/DWGListView_win.h"
@@ -24,6 +25,9 @@ namespace gallery {
 
 class CGalleryDlg : public skin::SkinnedDialog, private GalleryView {
 public:
+  // Posted by the search worker: an answer waits.
+  static constexpr UINT kSearchAnswerMessage = WM_APP + 12;
+
   // The state and the single-instance event belong to the application; the window changes them.
   CGalleryDlg(AppState& state, win::KernelHandle& instanceEvent);
   ~CGalleryDlg() override;
@@ -35,6 +39,7 @@ protected:
   bool OnNotify(const NMHDR& header, LRESULT& result) override;
   bool OnTimer(UINT_PTR id) override;
   bool OnClose() override;
+  bool OnLButtonDown(UINT keys, POINT point) override;
   HBRUSH OnCtlColor(HDC dc, HWND control, int kind) override;
   bool PreTranslateMessage(MSG& message) override;
   void OnOK() override {}  // Enter never ends the gallery
@@ -45,6 +50,7 @@ private:
   void createThumbnailList();
   bool buttonClicked(int id);
   bool treeNotified(const NMHDR& header);
+  bool searchKey(const MSG& message);
 
   // GalleryView (GalleryWindowView_win.cpp)
   void showTree(const library::CategoryTree& tree) override;
@@ -80,6 +86,11 @@ private:
   int32_t runUpdateDialog() override;
   void restartUpdateWalk() override;
   void startIndexRefresh() override;
+  void clearTreeSelection() override;
+  void showSearchCaption(const std::u16string& caption) override;
+  void clearSearchField() override;
+  void focusResults() override;
+  void postSearchAnswer() override;
 
   AppState& state_;
   win::KernelHandle& instanceEvent_;
@@ -95,6 +106,8 @@ private:
   std::array<skin::CSkinButton, 5> m_btnTab;
   skin::CSkinButton m_btnPrev;
   skin::CSkinButton m_btnNext;
+  SearchField m_search;
+  std::u16string searchCaption_;
 };
 
 }  // namespace gallery

@@ -20,7 +20,12 @@ constexpr char16_t kStandAloneTitle[] = u"墨匣";
 }  // namespace
 
 GalleryModel::GalleryModel(AppState& state, GalleryView& view, library::LibraryPlace place)
-    : state_(state), view_(view), place_(std::move(place)) {}
+    : state_(state),
+      view_(view),
+      place_(std::move(place)),
+      searchWorker_(std::make_unique<search::SearchWorker>([&view] { view.postSearchAnswer(); })) {}
+
+GalleryModel::~GalleryModel() = default;
 
 void GalleryModel::openLibrary() {
   // A Draftwell host works in the landscape specialty; each of its tokens switches it on.
@@ -34,6 +39,7 @@ void GalleryModel::finishStart() {
   view_.setTitle(state_.arxHostWindow != 0 ? kHostedTitle : kStandAloneTitle);
   startTimer(GalleryTimer::StartupRefresh, kStartupRefreshDelay);
   library::loadUserBlocks(place_.dataRoot, userPaths_);
+  refreshSearchIndex();
   if (state_.ldFlag) startTimer(GalleryTimer::OpenLandscape, kHostOpensLandscapeDelay);
   if (state_.mnFlag) startTimer(GalleryTimer::OpenLandscape, kHostOpensLandscapeDelay);
 }
@@ -55,6 +61,7 @@ void GalleryModel::fullRebuild() {
     relabelTabs();
   }
   available_ = library::loadAvailableBlocks(categories_.table);
+  refreshSearchIndex();
   view_.killTimer(static_cast<int32_t>(GalleryTimer::SelectRoot));
   startTimer(GalleryTimer::SelectRoot, kSelectRootDelay);
 }
@@ -88,9 +95,15 @@ void GalleryModel::tabClicked(size_t button) {
   view_.scrollNodeToTop(node);
 }
 
+// A gallery that changed nothing leaves the files to the others.
 void GalleryModel::saveLists() {
-  library::saveRecentBlocks(place_.dataRoot, recent_);
-  library::saveUserBlocks(place_.dataRoot, userPaths_);
+  if (!recentChosen_.empty()) {
+    if (auto merged = library::saveRecentBlocks(place_.dataRoot, recentChosen_)) {
+      recent_ = std::move(*merged);
+      recentChosen_.clear();
+    }
+  }
+  saveUserBlocks();
 }
 
 // Hosted, the close button only hides the window; stand-alone it ends the program. Either way

@@ -5,6 +5,7 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -15,15 +16,18 @@
 #include "gallery/SpecialtyTabs.h"
 #include "library/Categories.h"
 #include "library/ItemList.h"
+#include "library/ListMerge.h"
 #include "library/Records.h"
 #include "library/UserBlocks.h"
 #include "thumbs/FileDrop.h"
+#include "search/SearchWorker.h"
 
 namespace gallery {
 
 class GalleryModel {
 public:
   GalleryModel(AppState& state, GalleryView& view, library::LibraryPlace place);
+  ~GalleryModel();
 
   // Start-up, around the window creating its controls: openLibrary switches the landscape
   // specialty on for a Draftwell host, reads the recent blocks and rebuilds; finishStart sets the
@@ -60,6 +64,13 @@ public:
   // True when the key is handled here and must not reach the dialog (Enter and Esc).
   bool keyDown(uint32_t virtualKey);
 
+  // The search field (SearchCommands.cpp): its text changed; a key pressed in it (true when
+  // handled there); the worker's answer waits.
+  void searchTextChanged(std::u16string text);
+  bool searchKeyDown(uint32_t virtualKey);
+  void searchAnswered();
+  bool searching() const { return searching_; }
+
   // Buttons and the window system's close request.
   void closeButton();
   void closeRequest();
@@ -68,7 +79,8 @@ public:
   void updateButton();
   void addMoreButton();
 
-  // RecentlyUse.xml and UserBlock.xml, written on every road that ends the program.
+  // RecentlyUse.xml and UserBlock.xml, written on every road that ends the program: each file is
+  // read again and given only what this gallery changed, since other galleries share it.
   void saveLists();
 
   // What the window paints and the dialogs read.
@@ -91,6 +103,7 @@ private:
   void showUserBlocks();
   void dropShownBlocks();
   void addUserBlocks();
+  void saveUserBlocks();
   void deleteUserBlock(int64_t position);
   void showBlockDetails(int64_t position);
   void showUserBlockDetails(int64_t position);
@@ -101,6 +114,13 @@ private:
   void chooseCatalogueBlock(int64_t position);
   void chooseUserBlock(int64_t position);
   std::u16string nodeText(size_t node) const;
+  void refreshSearchIndex();
+  void sendQuery();
+  void showSearchResults(search::SearchWorker::Answer answer);
+  void leaveSearch(bool restoreView);
+  void chooseFirstResult();
+  void chooseSearchHit(int64_t position);
+  void showSearchHitDetails(int64_t position);
   const std::vector<size_t>& treeItems() const;
 
   AppState& state_;
@@ -116,11 +136,27 @@ private:
   library::BlockList recent_;
   library::PathList userPaths_;
   library::PathList shownUserPaths_;  // what the list was given in user-block mode
+  // What this gallery changed since its last save, merged into the files on the next one.
+  library::BlockList recentChosen_;
+  library::UserBlockEdits userEdits_;
 
   SpecialtyTabs tabs_;
   DetailsPanel details_;
   size_t caret_ = library::kNoNode;
   ListMode listMode_ = ListMode::Catalogue;
+
+  // Search: the field's text, the number of the last query sent and of the answer shown, and while
+  // results are shown the hits, what they point into and the node selected before.
+  std::unique_ptr<search::SearchWorker> searchWorker_;
+  std::u16string searchText_;
+  uint64_t queriesSent_ = 0;
+  uint64_t answerShown_ = 0;
+  bool queryWaiting_ = false;       // the pause after typing has not run out
+  bool chooseFirstOnAnswer_ = false;
+  bool searching_ = false;
+  size_t nodeBeforeSearch_ = library::kNoNode;
+  std::shared_ptr<const search::LibrarySearch> resultSource_;
+  std::vector<search::SearchHit> hits_;
 };
 
 }  // namespace gallery

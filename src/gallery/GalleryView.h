@@ -68,6 +68,15 @@ public:
   virtual int32_t runUpdateDialog() = 0;         // the number of files it downloaded
   virtual void restartUpdateWalk() = 0;          // the next update begins at the first row
   virtual void startIndexRefresh() = 0;          // the silent background fetch of InkCasket.xml
+
+  // Search. The caption stands in the tab row while results are shown; empty takes it away.
+  virtual void clearTreeSelection() = 0;
+  virtual void showSearchCaption(const std::u16string& caption) = 0;
+  virtual void clearSearchField() = 0;           // without reporting the change back
+  virtual void focusResults() = 0;               // the thumbnail list takes the keys, first item selected
+  // The one call made on another thread: the search worker has an answer. The window takes it back
+  // to its own thread and calls GalleryModel::searchAnswered there.
+  virtual void postSearchAnswer() = 0;
 };
 
 }  // namespace gallery

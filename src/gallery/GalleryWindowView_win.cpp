@@ -1,6 +1,7 @@
 // CGalleryDlg as the model's GalleryView: each request carried out on the real controls.
 #include <windows.h>
 #include <shellapi.h>
+#include <commctrl.h>
 
 #include "base/WinText.h"
 #include "gallery/DetailsPanelView_win.h"
@@ -118,6 +119,22 @@ bool CGalleryDlg::runSpecialtyDialog() {
 int32_t CGalleryDlg::runUpdateDialog() { return update::runLibraryUpdate(handle(), model_->categories().table); }
 
 void CGalleryDlg::restartUpdateWalk() { update::restartWalkFromFirstRow(update::sharedWalkState()); }
+
+void CGalleryDlg::clearTreeSelection() { TreeView_SelectItem(m_tree.handle(), nullptr); }
+
+void CGalleryDlg::clearSearchField() { m_search.clear(); }
+
+void CGalleryDlg::focusResults() {
+  if (!m_listView.isWindow()) return;
+  SetFocus(m_listView.handle());
+  LVITEMW item{};
+  item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+  item.state = LVIS_SELECTED | LVIS_FOCUSED;
+  m_listView.send(LVM_SETITEMSTATE, 0, LPARAM(&item));
+}
+
+// From the search worker's thread: only a posted message may cross to the window's.
+void CGalleryDlg::postSearchAnswer() { PostMessageW(handle(), kSearchAnswerMessage, 0, 0); }
 
 void CGalleryDlg::startIndexRefresh() { update::startSilentIndexRefresh(place_.libraryBaseUrl, place_.dataRoot); }
 

@@ -6,6 +6,7 @@
 namespace gallery {
 
 void GalleryModel::showBlockDetails(int64_t position) {
+  if (searching_) return showSearchHitDetails(position);
   if (position < 0 || static_cast<uint64_t>(position) >= shown_.size()) return;
   details_.showBlock(shown_[static_cast<size_t>(position)]);
   view_.repaintDetails();

@@ -10,6 +10,7 @@ namespace gallery {
 using library::CategoryTree;
 
 void GalleryModel::selectionChanged(size_t node) {
+  if (searching_ || !searchText_.empty()) leaveSearch(false);
   view_.killTimer(static_cast<int32_t>(GalleryTimer::EmptyLibraryPrompt));
   caret_ = node;
   const std::vector<size_t>& items = treeItems();
@@ -37,7 +38,7 @@ void GalleryModel::itemExpanding() {
 
 void GalleryModel::treeClicked(size_t node) {
   const std::vector<size_t>& custom = categories_.tree.customItems();
-  if (custom.size() > 1 && node == custom[1]) addUserBlocks();
+  if (custom.size() > 1 && node == custom[1]) startTimer(GalleryTimer::AddUserBlocks, 1);
 }
 
 void GalleryModel::dropShownBlocks() {

@@ -1,10 +1,12 @@
 #include "library/Layout.h"
 
+#include "base/FailureLog.h"
 #include "base/Files.h"
 #include "base/MachineSettings.h"
 #include "base/Path.h"
 #include "base/Profile.h"
 #include "base/Shell.h"
+#include "base/SystemError.h"
 
 namespace library {
 
@@ -19,10 +21,19 @@ std::u16string dataRoot() {
   return base::joinPath(base::joinPath(base::documentsFolder(), u"Scrydir"), u"InkCasket");
 }
 
+namespace {
+
+void createFolder(const std::u16string& folder) {
+  if (base::files::isDirectory(folder) || base::files::createDirectory(folder)) return;
+  base::logFailure(u"create the folder " + folder, base::lastSystemError());
+}
+
+}  // namespace
+
 void createDataRoot() {
   std::u16string scrydir = base::joinPath(base::documentsFolder(), u"Scrydir");
-  base::files::createDirectory(scrydir);
-  base::files::createDirectory(base::joinPath(scrydir, u"InkCasket"));
+  createFolder(scrydir);
+  createFolder(base::joinPath(scrydir, u"InkCasket"));
 }
 
 std::u16string libraryBaseUrl() { return libraryBaseUrl(programFolder()); }

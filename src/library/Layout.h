@@ -29,6 +29,7 @@ inline constexpr char16_t kItemListFile[] = u"FileList.xml";        // every cat
 inline constexpr char16_t kRecentFile[] = u"RecentlyUse.xml";       // dataRoot
 inline constexpr char16_t kUserBlockFile[] = u"UserBlock.xml";      // dataRoot
 inline constexpr char16_t kSettingsFile[] = u"HomeInkCasket.ini";   // dataRoot
+inline constexpr char16_t kFailureLogFile[] = u"Blockery.log";      // dataRoot
 
 // The program folder, cut from a module path before its last backslash or slash.
 std::u16string folderOfModule(const std::u16string& modulePath);

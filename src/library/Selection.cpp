@@ -1,7 +1,9 @@
 #include "library/Selection.h"
 
+#include "base/FailureLog.h"
 #include "base/Path.h"
 #include "base/Profile.h"
+#include "base/SystemError.h"
 #include "library/Layout.h"
 
 namespace library {
@@ -19,7 +21,9 @@ std::u16string readSelection(const std::u16string& dataRoot, const std::u16strin
 }
 
 bool writeSelection(const std::u16string& dataRoot, const std::u16string& selection) {
-  return base::profile::writeString(settingsFile(dataRoot), kSection, kKey, selection);
+  if (base::profile::writeString(settingsFile(dataRoot), kSection, kKey, selection)) return true;
+  base::logFailure(u"write the specialty choice to " + settingsFile(dataRoot), base::lastSystemError());
+  return false;
 }
 
 bool enableSpecialtyAt(const std::u16string& dataRoot, size_t position) {

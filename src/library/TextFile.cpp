@@ -2,7 +2,9 @@
 
 #include <new>
 
+#include "base/FailureLog.h"
 #include "base/Files.h"
+#include "base/SystemError.h"
 #include "base/Text.h"
 #include "base/Trace.h"
 
@@ -62,7 +64,9 @@ bool writeWholeTextFile(const std::u16string& path, std::u16string_view text) {
   }
   bytes += base::toUtf8(text.substr(from));
   const std::u16string scratch = base::files::scratchFor(path);
-  if (!base::files::writeWhole(scratch, bytes) || !base::files::replaceAtomically(scratch, path)) {
+  const bool written = base::files::writeWhole(scratch, bytes);
+  if (!written || !base::files::replaceAtomically(scratch, path)) {
+    base::logFailure((written ? u"replace " : u"write ") + path, base::lastSystemError());
     base::files::remove(scratch);
     return false;
   }

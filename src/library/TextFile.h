@@ -15,7 +15,8 @@ std::u16string readWholeTextFile(const std::u16string& path);
 std::u16string_view cutScannedText(std::u16string_view text);
 
 // Writes the text with a byte-order mark, every LF as CR LF (as a text-mode stream writes it).
-// The new file replaces the old one in one step; when it cannot be written the old file stays.
+// The new file replaces the old one in one step; when it cannot be written the old file stays and
+// the failure is logged.
 bool writeWholeTextFile(const std::u16string& path, std::u16string_view text);
 
 }  // namespace library

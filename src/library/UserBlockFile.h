@@ -1,19 +1,27 @@
-// UserBlock.xml in the data root: the paths of the user's own blocks, one <Item> element each.
+// UserBlock.xml in the data root: the paths of the user's own blocks, one <Item> element each,
+// shared by every gallery of the user.
 #pragma once
+#include <optional>
 #include <string>
 
+#include "library/ListMerge.h"
 #include "library/UserBlocks.h"
 
 namespace library {
 
-// Appends the text of every <Item> child of the root element of UserBlock.xml, read as a markup
-// document in whatever encoding it comes. A missing file is created empty; a file that cannot be
-// read or parsed adds nothing.
-void loadUserBlocks(const std::u16string& dataRoot, PathList& userBlockPaths);
+// Appends the decoded text of every <Item> child of every root element the document navigation
+// finds in UserBlock.xml, read as a markup document in whatever encoding it comes. A missing file
+// is created empty. False (and the failure logged) when the file could not be read or parsed
+// whole: what could be read is appended all the same.
+bool loadUserBlocks(const std::u16string& dataRoot, PathList& userBlockPaths);
 
-// The file's text: the declaration, "<root>", "<Item>path</Item>" per path (at most 500),
-// "</root>", every line ended by a single CR.
+// The file's text: the declaration, "<root>", "<Item>path</Item>" per path with "&", "<" and ">"
+// escaped, "</root>", every line ended by a single CR.
 std::u16string userBlocksText(const PathList& userBlockPaths);
-bool saveUserBlocks(const std::u16string& dataRoot, const PathList& userBlockPaths);
+
+// Under the lists' lock: reads the file again, applies the edits and replaces the file in one
+// step. An unreadable file is kept aside first, or left alone when it cannot be. The list now in
+// the file, or nullopt when it was not written (the failure is logged).
+std::optional<PathList> saveUserBlocks(const std::u16string& dataRoot, const UserBlockEdits& edits);
 
 }  // namespace library

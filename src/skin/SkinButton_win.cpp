@@ -1,5 +1,6 @@
 #include "skin/SkinButton.h"
 
+#include "base/FailureLog.h"
 #include "base/WinText.h"
 #include "skin/WinColour.h"
 
@@ -26,7 +27,10 @@ bool CSkinButton::createIn(HWND parent, int id, const std::u16string& caption, c
   HWND made = CreateWindowExW(0, L"BUTTON", base::wide(caption), WS_CHILD | WS_TABSTOP | BS_OWNERDRAW,
                               rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, parent,
                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), win::programInstance(), nullptr);
-  if (!made) return false;
+  if (!made) {
+    base::logFailure(u"create the button " + caption, GetLastError());
+    return false;
+  }
   if (attach(made)) return true;
   DestroyWindow(made);
   return false;

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "base/FailureLog.h"
 #include "thumbs/ThumbTile.h"
 #include "win/ImageBitmap.h"
 
@@ -36,6 +37,7 @@ bool CDWGListView::Create(HWND parent, const RECT& rect, UINT id) {
   HWND list = CreateWindowExW(0, WC_LISTVIEWW, L"ListView", WS_CHILD | WS_VISIBLE | kListStyles, rect.left, rect.top,
                               rect.right - rect.left, rect.bottom - rect.top, parent,
                               reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), win::programInstance(), nullptr);
+  if (!list) base::logFailure(u"create the thumbnail list", GetLastError());
   if (!list || !subclass(list)) return false;
   commandTarget_ = parent;
   prepareList();

@@ -1,5 +1,8 @@
 #include "win/Dialog.h"
 
+#include "base/FailureLog.h"
+#include "base/Text.h"
+
 namespace win {
 
 namespace {
@@ -15,6 +18,11 @@ bool answersDirectly(UINT message) {
       return true;
   }
   return false;
+}
+
+bool isButton(HWND control) {
+  wchar_t name[16] = {};
+  return control && GetClassNameW(control, name, 16) > 0 && lstrcmpiW(name, L"Button") == 0;
 }
 
 }  // namespace
@@ -45,7 +53,10 @@ INT_PTR Dialog::doModal(HWND owner) {
   result_ = -1;
   HWND made = CreateDialogParamW(programInstance(), MAKEINTRESOURCEW(templateId_), owner, dialogProcedure,
                                  reinterpret_cast<LPARAM>(this));
-  if (!made) return -1;
+  if (!made) {
+    base::logFailure(u"create dialog " + base::decimal(int64_t(templateId_)), GetLastError());
+    return -1;
+  }
   bool ownerDisabled = owner && IsWindowEnabled(owner) && !EnableWindow(owner, FALSE);
   outer_ = topModal;
   topModal = this;
@@ -81,6 +92,12 @@ INT_PTR Dialog::runLoop() {
 bool Dialog::route(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   if (message == WM_INITDIALOG) {
     result = OnInitDialog() ? TRUE : FALSE;
+    return true;
+  }
+  // Owner-drawn buttons report a fast second click as a double click; it is not a second command,
+  // or one click could open a second progress dialog over the first.
+  if (message == WM_COMMAND && HIWORD(wParam) == BN_DOUBLECLICKED && isButton(reinterpret_cast<HWND>(lParam))) {
+    result = 0;
     return true;
   }
   if (Window::route(message, wParam, lParam, result)) return true;

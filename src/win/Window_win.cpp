@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include "base/FailureLog.h"
 #include "base/WinText.h"
 
 namespace win {
@@ -70,6 +71,7 @@ bool Window::create(const wchar_t* className, std::u16string_view title, DWORD s
   HMENU menu = (style & WS_CHILD) ? reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)) : nullptr;
   HWND made = CreateWindowExW(exStyle, className, base::wide(text), style, rect.left, rect.top,
                               rect.right - rect.left, rect.bottom - rect.top, parent, menu, programInstance(), this);
+  if (!made) base::logFailure(u"create a " + base::fromWide(className) + u" window", GetLastError());
   return made != nullptr;
 }
 

@@ -24,6 +24,7 @@ protected:
     std::u16string path = library.userFile(u"chair.dwg");
     view.filesToChoose = Ids{path};
     model->treeClicked(view.nodeNamed(u"添加图块"));
+    fire(GalleryTimer::AddUserBlocks);
     return path;
   }
 };

@@ -2,9 +2,11 @@
 // tree control: selecting a node other than the current one reports the change to the model.
 #pragma once
 #include <array>
+#include <condition_variable>
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <mutex>
 #include <optional>
 #include <set>
 #include <string>
@@ -45,6 +47,7 @@ public:
   size_t detailRepaints = 0;
   std::vector<std::u16string> openedLinks;
   std::map<int32_t, uint32_t> timers;  // running timers and their periods
+  int dialogsOpened = 0;               // file dialogs shown
   std::vector<std::pair<int64_t, uint64_t>> posted;  // commands posted to the window itself
   std::u16string title;
   bool visible = true;
@@ -160,7 +163,10 @@ public:
     calls.push_back("postToWindow");
     hostMessages.push_back({window, message, wParam, lParam});
   }
-  std::optional<std::vector<std::u16string>> chooseDwgFiles() override { return filesToChoose; }
+  std::optional<std::vector<std::u16string>> chooseDwgFiles() override {
+    ++dialogsOpened;
+    return filesToChoose;
+  }
   void runEmptyLibraryPrompt() override {
     calls.push_back("prompt");
     ++prompts;
@@ -176,6 +182,38 @@ public:
   }
   void restartUpdateWalk() override { ++walkRestarts; }
   void startIndexRefresh() override { ++indexRefreshes; }
+
+  // Search.
+  std::u16string searchCaption;
+  size_t fieldClears = 0;
+  bool resultsFocused = false;
+  void clearTreeSelection() override {
+    calls.push_back("clearTreeSelection");
+    selected = library::kNoNode;
+  }
+  void showSearchCaption(const std::u16string& caption) override { searchCaption = caption; }
+  void clearSearchField() override { ++fieldClears; }
+  void focusResults() override { resultsFocused = true; }
+  void postSearchAnswer() override {
+    std::lock_guard<std::mutex> lock(answerMutex_);
+    ++answersPosted_;
+    answerPosted_.notify_all();
+  }
+  // Waits for the worker's next answer and hands it to the model, as the window's message would.
+  void deliverNextAnswer() {
+    {
+      std::unique_lock<std::mutex> lock(answerMutex_);
+      answerPosted_.wait(lock, [this] { return answersPosted_ > answersDelivered_; });
+      answersDelivered_ = answersPosted_;
+    }
+    model->searchAnswered();
+  }
+
+private:
+  std::mutex answerMutex_;
+  std::condition_variable answerPosted_;
+  size_t answersPosted_ = 0;
+  size_t answersDelivered_ = 0;
 };
 
 }  // namespace gallery_test

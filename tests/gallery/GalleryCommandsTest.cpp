@@ -65,6 +65,8 @@ TEST_F(GalleryCommands, HostWindowsAreReplacedByCodesOneAndNine) {
 
 TEST_F(GalleryCommands, QuitReleasesTheEventSavesTheListsAndPostsTheQuitMessage) {
   start();
+  view.click(u"门窗");
+  model->itemChosen(0);
   command(GalleryCommand::Quit);
   EXPECT_TRUE(view.eventReleased);
   EXPECT_TRUE(view.quitPosted);
@@ -76,6 +78,8 @@ TEST_F(GalleryCommands, QuitReleasesTheEventSavesTheListsAndPostsTheQuitMessage)
 TEST_F(GalleryCommands, DraftwellEndsTheGalleryOnlyWithItsOwnWindow) {
   state.drawHostWindow = 466;
   start();
+  view.click(u"门窗");
+  model->itemChosen(0);
   command(GalleryCommand::QuitForDraftwell, 467);
   EXPECT_FALSE(view.quitPosted);
   EXPECT_FALSE(library.has(u"RecentlyUse.xml"));

@@ -136,6 +136,7 @@ TEST_F(TreeSelection, ExistingBlocksShowsOnlyTheUserFilesThatExist) {
   view.click(u"添加图块");  // selecting it does nothing; the click adds
   EXPECT_EQ(view.loads, 0u);
   model->treeClicked(view.nodeNamed(u"添加图块"));
+  fire(GalleryTimer::AddUserBlocks);
   view.click(u"门窗");
   view.click(u"已有图块");
   EXPECT_EQ(view.listMode, ListMode::UserBlocks);
@@ -147,6 +148,7 @@ TEST_F(TreeSelection, ExpandingTheCustomLibraryShowsTheUserBlocks) {
   std::u16string a = library.userFile(u"a.dwg");
   view.filesToChoose = Ids{a};
   model->treeClicked(view.nodeNamed(u"添加图块"));
+  fire(GalleryTimer::AddUserBlocks);
   view.click(u"门窗");
   model->itemExpanding();
   EXPECT_EQ(view.listMode, ListMode::Catalogue);

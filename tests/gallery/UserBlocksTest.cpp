@@ -19,7 +19,13 @@ protected:
   }
   void add(Ids paths) {
     view.filesToChoose = std::move(paths);
+    // The dialog opens once the tree's click notification has returned, once for two quick clicks.
+    int opened = view.dialogsOpened;
     model->treeClicked(view.nodeNamed(u"添加图块"));
+    model->treeClicked(view.nodeNamed(u"添加图块"));
+    EXPECT_EQ(view.dialogsOpened, opened);
+    fire(gallery::GalleryTimer::AddUserBlocks);
+    EXPECT_EQ(view.dialogsOpened, opened + 1);
   }
   std::string userBlockFile(const Ids& paths) const {
     std::string text = "\xEF\xBB\xBF<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r<root>\r";
@@ -42,6 +48,8 @@ TEST_F(UserBlocks, AddedFilesAreSortedWithoutDuplicatesShownAndSaved) {
 TEST_F(UserBlocks, ACancelledDialogChangesNothing) {
   view.filesToChoose.reset();
   model->treeClicked(view.nodeNamed(u"添加图块"));
+  fire(gallery::GalleryTimer::AddUserBlocks);
+  EXPECT_EQ(view.dialogsOpened, 1);
   EXPECT_EQ(view.loads, 0u);
   EXPECT_TRUE(model->userBlockPaths().empty());
   EXPECT_EQ(library.read(u"UserBlock.xml"), "");  // the empty file of the first start
@@ -103,22 +111,24 @@ TEST_F(UserBlocks, TheUserBlocksOfTheLastRunAreReadAtStart) {
   EXPECT_EQ(model->userBlockPaths(), (Ids{a}));
 }
 
-TEST_F(UserBlocks, EveryRoadThatEndsTheProgramSavesBothLists) {
+TEST_F(UserBlocks, EveryRoadThatEndsTheProgramSavesWhatChanged) {
+  std::u16string a = library.userFile(u"a.dwg");
+  std::u16string b = library.userFile(u"b.dwg");
+  add({a, b});
+  view.click(u"已有图块");
+  command(GalleryCommand::DeleteUserBlock, 0);
   view.click(u"门窗");
   model->itemChosen(0);
-  std::u16string a = library.userFile(u"a.dwg");
-  add({a});
-  std::filesystem::remove(std::filesystem::path(base::joinPath(library.dataRoot(), u"UserBlock.xml")));
 
   model->closeButton();  // stand-alone: the dialog ends
   EXPECT_TRUE(view.ended);
   EXPECT_TRUE(view.visible);
   EXPECT_NE(library.read(u"RecentlyUse.xml").find("m1-id"), std::string::npos);
-  EXPECT_EQ(library.read(u"UserBlock.xml"), userBlockFile({a}));
+  EXPECT_EQ(library.read(u"UserBlock.xml"), userBlockFile({b}));
 
-  std::filesystem::remove(std::filesystem::path(base::joinPath(library.dataRoot(), u"RecentlyUse.xml")));
+  model->itemChosen(1);
   model->closeRequest();
-  EXPECT_TRUE(library.has(u"RecentlyUse.xml"));
+  EXPECT_NE(library.read(u"RecentlyUse.xml").find("m2-id"), std::string::npos);
 }
 
 TEST_F(UserBlocks, AHostedCloseButtonSavesAndOnlyHides) {
@@ -129,7 +139,6 @@ TEST_F(UserBlocks, AHostedCloseButtonSavesAndOnlyHides) {
   EXPECT_FALSE(view.ended);
   EXPECT_FALSE(view.visible);
   EXPECT_NE(library.read(u"RecentlyUse.xml").find("m2-id"), std::string::npos);
-  EXPECT_TRUE(library.has(u"UserBlock.xml"));
 }
 
 TEST_F(UserBlocks, RecentBlocksSurviveARestart) {

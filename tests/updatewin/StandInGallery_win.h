@@ -65,6 +65,12 @@ private:
   int32_t runUpdateDialog() override;
   void restartUpdateWalk() override;
   void startIndexRefresh() override;
+  // It has no search field, so no query is ever sent and no answer posted.
+  void clearTreeSelection() override {}
+  void showSearchCaption(const std::u16string& caption) override {}
+  void clearSearchField() override {}
+  void focusResults() override {}
+  void postSearchAnswer() override {}
 
   library::LibraryPlace place_;
   gallery::AppState state_;

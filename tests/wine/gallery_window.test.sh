@@ -64,9 +64,10 @@ xdotool key Escape key Return
 sleep 1
 wait_for_window "$STANDALONE_TITLE" 1 || fail "Esc or Enter hid or closed the stand-alone gallery"
 
-# The stand-alone close button ends the program, writing the two lists first.
+# The stand-alone close button ends the program; with nothing chosen or added, the lists other
+# galleries share are left as they were.
 client_click 566 10
 wait_for_exit "$GALLERY_PID" || fail "the close button did not end the stand-alone gallery"
-expect_eq "$(tr '\r' '\n' <"$DATA_ROOT/RecentlyUse.xml" | sed -n 2,3p | tr '\n' ' ')" "<root> </root> " "RecentlyUse.xml with nothing chosen"
-[ -f "$DATA_ROOT/UserBlock.xml" ] || fail "no UserBlock.xml after the close button"
+[ -f "$DATA_ROOT/RecentlyUse.xml" ] && fail "RecentlyUse.xml written with nothing chosen"
+expect_eq "$(stat -c %s "$DATA_ROOT/UserBlock.xml")" 0 "size of UserBlock.xml with nothing added"
 echo "PASS"

@@ -47,19 +47,28 @@ open_gallery "$HOSTED_TITLE"
 wait_until list_holds 2 || fail "the root did not show the two recent blocks: $(list_count)"
 expect_eq "$(probe listitem "$GALLERY" 0 | sed -e 's/^.* text=//')" 防火门 "most recent first"
 
-# The hosted close button writes the lists and only hides the window.
-rm -f "$DATA_ROOT/RecentlyUse.xml" "$DATA_ROOT/UserBlock.xml"
+# The hosted close button writes what was chosen since and only hides the window.
+read -r newest older <<<"$(recent_ids | tr '\n' ' ')"
+double_click_at $(item_point 1)
+wait_until [ "$(handoffs_in "$WORK/arx.log")" = 3 ] || fail "the recent block did not reach the ARX host"
+wait_for_window "$HOSTED_TITLE" 0 || fail "the hand-off did not hide the gallery"
+probe command "$GALLERY" 0 >/dev/null
+wait_for_window "$HOSTED_TITLE" 1 || fail "code 0 did not show the gallery"
 client_click 566 10
 wait_for_window "$HOSTED_TITLE" 0 || fail "the close button did not hide the hosted gallery"
-[ -f "$DATA_ROOT/RecentlyUse.xml" ] && [ -f "$DATA_ROOT/UserBlock.xml" ] || fail "the close button wrote no lists"
+expect_eq "$(recent_ids | tr '\n' ' ')" "$older $newest " "recent blocks after the hosted close button"
 kill -0 "$GALLERY_PID" 2>/dev/null || fail "the close button ended a hosted gallery"
 
 # Alt+F4 from the keyboard: the lists are written and the gallery ends.
 probe command "$GALLERY" 0 >/dev/null
 wait_for_window "$HOSTED_TITLE" 1 || fail "code 0 did not show the gallery"
-rm -f "$DATA_ROOT/RecentlyUse.xml"
+double_click_at $(item_point 0)
+wait_until [ "$(handoffs_in "$WORK/arx.log")" = 4 ] || fail "the block did not reach the ARX host"
+wait_for_window "$HOSTED_TITLE" 0 || fail "the hand-off did not hide the gallery"
+probe command "$GALLERY" 0 >/dev/null
+wait_for_window "$HOSTED_TITLE" 1 || fail "code 0 did not show the gallery"
 client_click 570 300
 xdotool key alt+F4
 wait_for_exit "$GALLERY_PID" || fail "Alt+F4 did not end the gallery"
-expect_eq "$(recent_ids | wc -l)" 2 "recent blocks after Alt+F4"
+expect_eq "$(recent_ids | tr '\n' ' ')" "$newest $older " "recent blocks after Alt+F4"
 echo "PASS"

@@ -10,7 +10,8 @@ set -uo pipefail
 
 prepare_library
 start_server
-columns=/InkCasket/Structure/Columns
+columns=$(served_folder 02_结构/01_柱)
+ids=($(item_ids "$columns"))
 template="$work/template"
 make_structure_root "$template"
 # The item list gives each block's size, as the publish tool writes it.
@@ -26,7 +27,7 @@ open(path, "w", encoding="utf-8").write(re.sub(r'<Item id="(\d+)">.*?</Item>', s
 PY
 grep -q "<Size>" "$work/server$columns/Columns.xml" || fail "no sizes in the item list"
 
-name_of() { grep -A1 "id=\"$1\"" "$work/server$columns/Columns.xml" | sed -n 's/.*<Name>\(.*\)<\/Name>.*/\1/p'; }
+name_of() { grep -A1 "id=\"$1\"" "$work/server$(item_list "$columns")" | sed -n 's/.*<Name>\(.*\)<\/Name>.*/\1/p'; }
 
 # run_update DATA_ROOT: the stand-in on that data root, its "更新" button pressed.
 run_update() {
@@ -40,14 +41,14 @@ for mode in 404 no-length short drop html low-length; do
   data="$work/data-$mode"
   cp -r "$template" "$data"
   clear_faults
-  fault "$mode" "$columns/14003.dwg"
+  fault "$mode" "$columns/${ids[2]}.dwg"
   run_update "$data"
   wait_for_status "没有下载到当前更新文件, 已更新2个图块" 300
   wait_for "reload" 30
   folder="$data/02_结构/01_柱"
-  same_as_server "$folder/$(name_of 14001)" "$columns/14001.dwg" || fail "$mode: first block not whole"
-  same_as_server "$folder/$(name_of 14002)" "$columns/14002.dwg" || fail "$mode: second block not whole"
-  [ ! -e "$folder/$(name_of 14003)" ] || fail "$mode: the failed block is on disk"
+  same_as_server "$folder/$(name_of ${ids[0]})" "$columns/${ids[0]}.dwg" || fail "$mode: first block not whole"
+  same_as_server "$folder/$(name_of ${ids[1]})" "$columns/${ids[1]}.dwg" || fail "$mode: second block not whole"
+  [ ! -e "$folder/$(name_of ${ids[2]})" ] || fail "$mode: the failed block is on disk"
   no_temporaries "$data"
   stop_driver
   echo "block, $mode: ok"
@@ -57,10 +58,10 @@ done
 data="$work/data-long"
 cp -r "$template" "$data"
 clear_faults
-fault long "$columns/14003.dwg"
+fault long "$columns/${ids[2]}.dwg"
 run_update "$data"
 wait_for_status "更新完成， 共下载  3 个图块" 300
-same_as_server "$data/02_结构/01_柱/$(name_of 14003)" "$columns/14003.dwg" || fail "long: block not exactly the file"
+same_as_server "$data/02_结构/01_柱/$(name_of ${ids[2]})" "$columns/${ids[2]}.dwg" || fail "long: block not exactly the file"
 no_temporaries "$data"
 stop_driver
 echo "block, long: ok"

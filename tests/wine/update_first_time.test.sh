@@ -46,11 +46,12 @@ first=$(latest shown-path)
 lists=$(find "$data" -name FileList.xml | wc -l)
 blocks=$(find "$data" -name '*.dwg' | wc -l)
 [ "$lists $blocks" = "13 45" ] || fail "$lists item lists and $blocks blocks on disk"
-cmp -s "$data/01_建筑/01_门/FileList.xml" "$work/server/InkCasket/Architecture/Doors/Doors.xml" ||
+cmp -s "$data/01_建筑/01_门/FileList.xml" "$work/server$(item_list "$(served_folder 01_建筑/01_门)")" ||
   fail "item list differs from the server's"
-for id in 14001 14002 14003; do
-  name=$(grep -A1 "id=\"$id\"" "$work/server/InkCasket/Structure/Columns/Columns.xml" | sed -n 's/.*<Name>\(.*\)<\/Name>.*/\1/p')
-  same_as_server "$data/02_结构/01_柱/$name" "/InkCasket/Structure/Columns/$id.dwg" || fail "block $name differs"
+columns=$(served_folder 02_结构/01_柱)
+for id in $(item_ids "$columns"); do
+  name=$(grep -A1 "id=\"$id\"" "$work/server$(item_list "$columns")" | sed -n 's/.*<Name>\(.*\)<\/Name>.*/\1/p')
+  same_as_server "$data/02_结构/01_柱/$name" "$columns/$id.dwg" || fail "block $name differs"
 done
 no_temporaries "$data"
 [ "$(count_lines 'trace 下载完成图块')" = "45" ] || fail "$(count_lines 'trace 下载完成图块') blocks reported fetched"

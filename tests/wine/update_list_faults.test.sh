@@ -7,7 +7,8 @@ set -uo pipefail
 
 prepare_library
 start_server
-columns=/InkCasket/Structure/Columns
+columns=$(served_folder 02_结构/01_柱)
+ids=($(item_ids "$columns"))
 template="$work/template"
 make_structure_root "$template"
 
@@ -25,7 +26,7 @@ data="$work/data-list"
 cp -r "$template" "$data"
 printf 'the old list' >"$data/02_结构/01_柱/FileList.xml"
 clear_faults
-fault drop "$columns/Columns.xml"
+fault drop "$(item_list "$columns")"
 run_update "$data"
 wait_for_status "没有下载到当前更新文件" 300
 sleep 0.6

@@ -25,20 +25,39 @@ fail() {
   exit 1
 }
 
-# The sample library as the server serves it, and the program folder beside the stand-in, whose
-# default index is the server's own (what a new user's gallery starts from).
+# The sample library as the server serves it, published by the Windows build's blockery-publish,
+# and the program folder beside the stand-in, whose default index is the server's own (what a new
+# user's gallery starts from).
 prepare_library() {
-  python3 "$BLOCKERY_SOURCE/tools/samplelib/samplelib.py" --server "$work/server" >/dev/null || fail "samplelib"
+  python3 "$BLOCKERY_SOURCE/tools/samplelib/publish_sample.py" publish \
+    "$BLOCKERY_BUILD/tools/publish/blockery-publish.exe" "$work/server" || fail "publishing the sample library"
   mkdir -p "$work/program"
   cp -r "$BLOCKERY_BUILD/update_driver/." "$work/program/" || fail "no update_driver build"
   cp "$work/server/InkCasket/InkCasket.xml" "$work/program/InkCasket.xml"
 }
 
-# make_data_root DIR SELECTION: the sample library installed with that selection.
+# make_data_root DIR SELECTION: the published sample library installed with that selection.
 make_data_root() {
-  python3 "$BLOCKERY_SOURCE/tools/samplelib/samplelib.py" --data-root "$1" --selection "$2" >/dev/null ||
-    fail "samplelib --data-root"
+  python3 "$BLOCKERY_SOURCE/tools/samplelib/publish_sample.py" install "$work/server" "$1" "$2" ||
+    fail "installing the sample library"
 }
+
+# served_folder LOCAL_PATH: the URL path of a local folder of the published sample library, from
+# blockery-publish's state file (the remote names are the tool's choice).
+served_folder() {
+  local path= part url=/InkCasket
+  local -a parts
+  IFS=/ read -ra parts <<<"$1"
+  for part in "${parts[@]}"; do
+    path=${path:+$path/}$part
+    url=$url/$(awk -F'\t' -v p="$path" '$1 == "folder" && $2 == p { print $3 }' "$work/server/blockery-publish.state")
+  done
+  echo "$url"
+}
+
+# item_list FOLDER_URL: the URL path of that folder's item list; item_ids FOLDER_URL: its ids in order.
+item_list() { echo "$1/${1##*/}.xml"; }
+item_ids() { sed -n 's/.*<Item id="\([^"]*\)".*/\1/p' "$work/server$(item_list "$1")"; }
 
 # make_structure_root DIR: the structure specialty alone (columns, then beams), with the column
 # lists on disk but none of their blocks.

@@ -1,9 +1,10 @@
 #!/usr/bin/env python3
-"""Checks the sample library: the same bytes on every run, the server layout and the data root
-holding the same library under their own names, the index the gallery expects, and previews that
-blockery-inspect reads (DIB and PNG previews of the sizes drawn, a few files with none).
+"""Checks the sample library: the same source tree on every run, published by blockery-publish
+into a server tree and a data root that hold the same library under their own names, the index
+the gallery expects, and previews that blockery-inspect reads (DIB and PNG previews of the sizes
+drawn, a few files with none).
 
-  check_samplelib.py PATH/TO/blockery-inspect
+  check_samplelib.py PATH/TO/blockery-inspect PATH/TO/blockery-publish
 """
 import hashlib
 import os
@@ -14,6 +15,7 @@ import tempfile
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 GENERATOR = os.path.join(HERE, "samplelib.py")
+PUBLISHER = os.path.join(HERE, "publish_sample.py")
 SIZES = {(180, 120), (256, 102), (200, 90), (160, 100)}
 
 
@@ -22,8 +24,8 @@ def fail(message):
     sys.exit(1)
 
 
-def generate(*args):
-    subprocess.run([sys.executable, GENERATOR, *args], check=True, capture_output=True)
+def run(script, *args):
+    subprocess.run([sys.executable, script, *args], check=True, capture_output=True)
 
 
 def digest(root):
@@ -121,14 +123,17 @@ def check_previews(inspect, blocks, scratch):
 
 
 def main():
-    if len(sys.argv) != 2:
-        fail("usage: check_samplelib.py PATH/TO/blockery-inspect")
+    if len(sys.argv) != 3:
+        fail("usage: check_samplelib.py PATH/TO/blockery-inspect PATH/TO/blockery-publish")
     with tempfile.TemporaryDirectory(prefix="blockery-samplelib-") as scratch:
         first, second = os.path.join(scratch, "a"), os.path.join(scratch, "b")
-        generate("--server", os.path.join(first, "server"), "--data-root", os.path.join(first, "root"))
-        generate("--data-root", os.path.join(second, "root"), "--server", os.path.join(second, "server"))
+        run(GENERATOR, first)
+        run(GENERATOR, second)
         if digest(first) != digest(second):
-            fail("two runs wrote different files")
+            fail("two runs wrote different source trees")
+        first = os.path.join(scratch, "published")
+        run(PUBLISHER, "publish", sys.argv[2], os.path.join(first, "server"))
+        run(PUBLISHER, "install", os.path.join(first, "server"), os.path.join(first, "root"))
         specialties = check_index(os.path.join(first, "root"))
         blocks = check_layouts(os.path.join(first, "server"), os.path.join(first, "root"))
         kinds = check_previews(sys.argv[1], blocks, scratch)

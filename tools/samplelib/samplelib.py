@@ -1,16 +1,15 @@
 #!/usr/bin/env python3
-"""Writes a sample block library for Blockery: the category index, the item lists and a few
-hundred DWG files whose previews show simple drawings, light lines on a dark ground.
+"""Writes the source tree of a sample block library for Blockery, as blockery-publish reads it:
+specialty, category and sub-category folders, a few hundred DWG files whose previews show simple
+drawings (light lines on a dark ground), a blocks.csv per category and specialties.csv.
 
 The DWG files carry a valid header offset and preview area (type-2 8-bit DIB or type-6 PNG
 pictures, a few with a metafile only), not drawings a CAD program can open.
 
-  samplelib.py --server DIR      the update server's layout: DIR/InkCasket/InkCasket.xml,
-                                 DIR/InkCasket/<specialty>/<category>[/<sub>]/<last>.xml and
-                                 <id>.dwg files named by the block's identifier
-  samplelib.py --data-root DIR   the same library installed as the gallery keeps it:
-                                 DIR/InkCasket.xml, <local folders>/FileList.xml, <name>.dwg
-  --selection 1111...            also write HomeInkCasket.ini with that specialty selection
+  samplelib.py DIR    writes DIR/specialties.csv and DIR/<specialty>/<category>[/<sub>]/ with
+                      blocks.csv and <name>.dwg files
+
+publish_sample.py turns it into the update server's tree with blockery-publish.
 
 Standard library only; the output is the same on every run.
 """
@@ -23,75 +22,76 @@ import zlib
 
 SENTINEL = bytes.fromhex("1F256D07D43628289D57CA3F9D44102B")
 
-# (remote name, local name, number, categories); a category is (remote, local, blocks) or
-# (remote, local, [sub-categories]). blocks is a list of (name, spec) or a count of numbered ones.
+# (folder, number, categories); a category is (folder, blocks) or (folder, [sub-categories]), a
+# folder name with the display prefix galleries strip. blocks is a list of (name, spec) or a count
+# of numbered ones.
 LIBRARY = [
-    ("Architecture", "01_建筑", "01", [
-        ("Doors", "01_门", [("单开门", "900×2100"), ("双开门", "1500×2100"), ("推拉门", "1800×2100"),
+    ("01_建筑", "01", [
+        ("01_门", [("单开门", "900×2100"), ("双开门", "1500×2100"), ("推拉门", "1800×2100"),
                             ("01_防火门", "1000×2100"), ("卷帘门", "3000×3000")]),
-        ("Windows", "02_窗", [("平开窗", "1200×1500"), ("推拉窗", "1500×1500"), ("百叶窗", "900×1200"),
+        ("02_窗", [("平开窗", "1200×1500"), ("推拉窗", "1500×1500"), ("百叶窗", "900×1200"),
                               ("凸窗", "1800×1500")]),
-        ("Stairs", "03_楼梯", [
-            ("Straight", "01_直跑楼梯", [("直跑楼梯A", "宽1200"), ("直跑楼梯B", "宽1500"), ("直跑楼梯C", "宽1800")]),
-            ("Spiral", "02_旋转楼梯", [("旋转楼梯A", "直径2000"), ("旋转楼梯B", "直径2400")]),
+        ("03_楼梯", [
+            ("01_直跑楼梯", [("直跑楼梯A", "宽1200"), ("直跑楼梯B", "宽1500"), ("直跑楼梯C", "宽1800")]),
+            ("02_旋转楼梯", [("旋转楼梯A", "直径2000"), ("旋转楼梯B", "直径2400")]),
         ]),
     ]),
-    ("Structure", "02_结构", "02", [
-        ("Columns", "01_柱", [("方柱", "400×400"), ("圆柱", "直径500"), ("异形柱", "L形")]),
-        ("Beams", "02_梁", [("矩形梁", "250×500"), ("T形梁", "300×600"), ("连梁", "200×400"), ("圈梁", "240×240")]),
+    ("02_结构", "02", [
+        ("01_柱", [("方柱", "400×400"), ("圆柱", "直径500"), ("异形柱", "L形")]),
+        ("02_梁", [("矩形梁", "250×500"), ("T形梁", "300×600"), ("连梁", "200×400"), ("圈梁", "240×240")]),
     ]),
-    ("Plumbing", "03_给排水", "03", [
-        ("Fixtures", "01_卫浴洁具", [("坐便器", "700×400"), ("洗脸盆", "600×450"), ("浴缸", "1700×750"),
+    ("03_给排水", "03", [
+        ("01_卫浴洁具", [("坐便器", "700×400"), ("洗脸盆", "600×450"), ("浴缸", "1700×750"),
                                    ("淋浴房", "900×900"), ("小便斗", "350×300")]),
-        ("Valves", "02_阀门", [("闸阀", "DN100"), ("止回阀", "DN80"), ("蝶阀", "DN150")]),
+        ("02_阀门", [("闸阀", "DN100"), ("止回阀", "DN80"), ("蝶阀", "DN150")]),
     ]),
-    ("HVAC", "04_暖通", "04", [
-        ("Fans", "01_风机", [("轴流风机", "Φ600"), ("离心风机", "4-72"), ("排气扇", "300×300")]),
-        ("Vents", "02_风口", [("方形散流器", "360×360"), ("条形风口", "1000×150")]),
+    ("04_暖通", "04", [
+        ("01_风机", [("轴流风机", "Φ600"), ("离心风机", "4-72"), ("排气扇", "300×300")]),
+        ("02_风口", [("方形散流器", "360×360"), ("条形风口", "1000×150")]),
     ]),
-    ("Electrical", "05_电气", "05", [
-        ("Lighting", "01_灯具", [("吸顶灯", "Φ400"), ("筒灯", "Φ150"), ("格栅灯", "600×600"), ("壁灯", "200×300"),
+    ("05_电气", "05", [
+        ("01_灯具", [("吸顶灯", "Φ400"), ("筒灯", "Φ150"), ("格栅灯", "600×600"), ("壁灯", "200×300"),
                                 ("应急灯", "LED")]),
-        ("Sockets", "02_开关插座", [("单联开关", "86型"), ("双联开关", "86型"), ("五孔插座", "10A"), ("空调插座", "16A")]),
+        ("02_开关插座", [("单联开关", "86型"), ("双联开关", "86型"), ("五孔插座", "10A"), ("空调插座", "16A")]),
     ]),
-    ("Interior", "06_室内", "06", [
-        ("Beds", "01_床", [("12_双人床", "1800×2000"), ("单人床", "1200×2000"), ("儿童床", "1000×1900"),
+    ("06_室内", "06", [
+        ("01_床", [("12_双人床", "1800×2000"), ("单人床", "1200×2000"), ("儿童床", "1000×1900"),
                            ("上下铺", "900×2000")]),
-        ("Sofas", "02_沙发", [("三人沙发", "2100×900"), ("单人沙发", "900×900"), ("转角沙发", "2800×1800")]),
-        ("Tables", "03_桌", [("Table.Round", "Φ1200"), ("餐桌", "1400×800"), ("书桌", "1200×600"), ("茶几", "1200×600")]),
+        ("02_沙发", [("三人沙发", "2100×900"), ("单人沙发", "900×900"), ("转角沙发", "2800×1800")]),
+        ("03_桌", [("Table.Round", "Φ1200"), ("餐桌", "1400×800"), ("书桌", "1200×600"), ("茶几", "1200×600")]),
     ]),
-    ("Furniture", "07_家具", "07", [
-        ("Office", "01_办公家具", [("办公桌", "1600×800"), ("会议桌", "3600×1400"), ("文件柜", "900×450"),
+    ("07_家具", "07", [
+        ("01_办公家具", [("办公桌", "1600×800"), ("会议桌", "3600×1400"), ("文件柜", "900×450"),
                                   ("办公椅", "600×600")]),
-        ("Kitchen", "02_厨房", [("橱柜", "600×600"), ("灶台", "750×450"), ("冰箱", "700×650")]),
+        ("02_厨房", [("橱柜", "600×600"), ("灶台", "750×450"), ("冰箱", "700×650")]),
     ]),
-    ("Security", "08_弱电安防", "08", [
-        ("Cameras", "01_监控", [("枪式摄像机", "1080P"), ("球形摄像机", "1080P"), ("半球摄像机", "720P")]),
-        ("Alarms", "02_报警", [("烟感探测器", "光电式"), ("红外探测器", "被动式"), ("声光报警器", "24V")]),
-        ("Access", "03_门禁", [("读卡器", "IC卡"), ("电磁锁", "280kg")]),
+    ("08_弱电安防", "08", [
+        ("01_监控", [("枪式摄像机", "1080P"), ("球形摄像机", "1080P"), ("半球摄像机", "720P")]),
+        ("02_报警", [("烟感探测器", "光电式"), ("红外探测器", "被动式"), ("声光报警器", "24V")]),
+        ("03_门禁", [("读卡器", "IC卡"), ("电磁锁", "280kg")]),
     ]),
-    ("Landscape", "09_园林景观", "09", [
-        ("Plants", "01_植物", [
-            ("Trees", "01_乔木", [("国槐", "胸径15cm"), ("银杏", "胸径12cm"), ("香樟", "胸径18cm"), ("垂柳", "胸径10cm"),
+    ("09_园林景观", "09", [
+        ("01_植物", [
+            ("01_乔木", [("国槐", "胸径15cm"), ("银杏", "胸径12cm"), ("香樟", "胸径18cm"), ("垂柳", "胸径10cm"),
                                  ("雪松", "高6m"), ("玉兰", "胸径8cm"), ("桂花", "冠幅3m"), ("红枫", "地径8cm")]),
-            ("Shrubs", "02_灌木", [("黄杨球", "冠幅1.2m"), ("红叶石楠", "高1.5m"), ("月季", "冠幅0.6m"),
+            ("02_灌木", [("黄杨球", "冠幅1.2m"), ("红叶石楠", "高1.5m"), ("月季", "冠幅0.6m"),
                                   ("杜鹃", "冠幅0.5m"), ("海桐球", "冠幅1.5m")]),
-            ("Flowers", "03_花卉", [("郁金香", "高0.4m"), ("菊花", "高0.6m"), ("薰衣草", "高0.5m")]),
+            ("03_花卉", [("郁金香", "高0.4m"), ("菊花", "高0.6m"), ("薰衣草", "高0.5m")]),
         ]),
-        ("Garden", "02_园林", [("景观亭", "4×4m"), ("廊架", "6×3m"), ("景墙", "长5m"), ("花坛", "Φ3m"),
+        ("02_园林", [("景观亭", "4×4m"), ("廊架", "6×3m"), ("景墙", "长5m"), ("花坛", "Φ3m"),
                                ("座椅", "1800×450"), ("树池", "1500×1500"), ("假山", "高3m")]),
-        ("Paving", "03_铺装", [("透水砖", "200×100"), ("花岗岩", "600×300"), ("卵石", "Φ30-50")]),
+        ("03_铺装", [("透水砖", "200×100"), ("花岗岩", "600×300"), ("卵石", "Φ30-50")]),
     ]),
-    ("Traffic", "10_交通", "10", [
-        ("Vehicles", "01_车辆", [("小轿车", "4800×1800"), ("公交车", "12000×2500"), ("自行车", "1800×600")]),
-        ("Signs", "02_标志", [("禁停标志", "Φ800"), ("限速标志", "Φ800"), ("指示标志", "Φ800")]),
+    ("10_交通", "10", [
+        ("01_车辆", [("小轿车", "4800×1800"), ("公交车", "12000×2500"), ("自行车", "1800×600")]),
+        ("02_标志", [("禁停标志", "Φ800"), ("限速标志", "Φ800"), ("指示标志", "Φ800")]),
     ]),
-    ("Symbols", "11_图例符号", "11", [
-        ("Legends", "01_图例", 200),
-        ("Arrows", "02_箭头", [("指北针", "Φ24"), ("剖切符号", "10mm"), ("索引符号", "Φ10")]),
+    ("11_图例符号", "11", [
+        ("01_图例", 200),
+        ("02_箭头", [("指北针", "Φ24"), ("剖切符号", "10mm"), ("索引符号", "Φ10")]),
     ]),
-    ("Frames", "12_图框", "12", [
-        ("Sheets", "01_图幅", [("A0图框", "1189×841"), ("A1图框", "841×594"), ("A2图框", "594×420"), ("A3图框", "420×297")]),
+    ("12_图框", "12", [
+        ("01_图幅", [("A0图框", "1189×841"), ("A1图框", "841×594"), ("A2图框", "594×420"), ("A3图框", "420×297")]),
     ]),
 ]
 
@@ -247,85 +247,46 @@ def blocks_of(leaf_local, blocks):
 
 
 def has_subcategories(content):
-    return isinstance(content, list) and len(content[0]) == 3
-
-
-def walk():
-    """Yields (kind, remote, local, depth-path) in index order; leaves carry their blocks."""
-    for spec_remote, spec_local, number, categories in LIBRARY:
-        yield ("Folder", spec_remote, spec_local, number, None)
-        for cat_remote, cat_local, content in categories:
-            if has_subcategories(content):
-                yield ("Parent", cat_remote, cat_local, None, None)
-                for sub_remote, sub_local, sub_blocks in content:
-                    yield ("Child", sub_remote, sub_local, None, sub_blocks)
-                yield ("EndParent", None, None, None, None)
-            else:
-                yield ("Parent", cat_remote, cat_local, None, content)
-                yield ("EndParent", None, None, None, None)
-        yield ("EndFolder", None, None, None, None)
-
-
-def index_xml():
-    lines = ['<?xml version="1.0" encoding="utf-8"?>', "<root>"]
-    for kind, remote, local, number, _ in walk():
-        if kind == "Folder":
-            lines += ['<Folder name="%s" local="%s">' % (remote, local), "<Num>%s</Num>" % number]
-        elif kind == "Parent":
-            lines.append('<Parent name="%s" local="%s">' % (remote, local))
-        elif kind == "Child":
-            lines.append('<Child name="%s">%s</Child>' % (remote, local))
-        elif kind == "EndParent":
-            lines.append("</Parent>")
-        elif kind == "EndFolder":
-            lines.append("</Folder>")
-    lines.append("</root>")
-    return text_file(lines)
-
-
-def text_file(lines):
-    return b"\xef\xbb\xbf" + "\r\n".join(lines).encode("utf-8") + b"\r\n"
+    return isinstance(content, list) and len(content[0]) == 2 and isinstance(content[0][1], (list, int))
 
 
 def leaves():
-    """(remote path parts, local path parts, blocks) of every category that holds blocks."""
-    spec = cat = None
-    for kind, remote, local, _, blocks in walk():
-        if kind == "Folder":
-            spec = (remote, local)
-        elif kind == "Parent":
-            cat = (remote, local)
-            if blocks is not None:
-                yield [spec[0], remote], [spec[1], local], blocks_of(local, blocks)
-        elif kind == "Child":
-            yield [spec[0], cat[0], remote], [spec[1], cat[1], local], blocks_of(local, blocks)
+    """(folder path parts, blocks) of every category that holds blocks, in order."""
+    for spec_folder, _, categories in LIBRARY:
+        for cat_folder, content in categories:
+            if has_subcategories(content):
+                for sub_folder, blocks in content:
+                    yield [spec_folder, cat_folder, sub_folder], blocks_of(sub_folder, blocks)
+            else:
+                yield [spec_folder, cat_folder], blocks_of(cat_folder, content)
 
 
-def item_list(leaf_id, blocks):
-    lines = ['<?xml version="1.0" encoding="utf-8"?>', "<root>"]
-    items = []
+def csv_field(text):
+    return '"%s"' % text.replace('"', '""') if any(c in text for c in ',"\n') else text
+
+
+def csv_file(rows):
+    return "\ufeff".encode("utf-8") + "".join(",".join(map(csv_field, row)) + "\r\n" for row in rows).encode("utf-8")
+
+
+def blocks_csv(blocks):
+    rows = [("file", "name", "spec", "detail", "mfrs", "url")]
     for n, (name, spec) in enumerate(blocks):
-        ident = "%d%03d" % (leaf_id, n + 1)
-        detail = "样例图块，%s" % name.split("_", 1)[-1] if n % 4 else "no"
-        maker = "墨匣样例库" if n % 2 else "no"
-        url = "http://127.0.0.1:8480/help.html" if n % 5 == 0 else "no"
-        lines += ['<Item id="%s">' % ident, "<Name>%s.dwg</Name>" % name, "<Spec>%s</Spec>" % spec,
-                  "<Detail>%s</Detail>" % detail, "<Mfrs>%s</Mfrs>" % maker, "<Url>%s</Url>" % url, "</Item>"]
-        items.append((ident, name))
-    lines.append("</root>")
-    return text_file(lines), items
+        detail = "样例图块，%s" % name.split("_", 1)[-1] if n % 4 else ""
+        maker = "墨匣样例库" if n % 2 else ""
+        url = "http://127.0.0.1:8480/help.html" if n % 5 == 0 else ""
+        rows.append((name + ".dwg", "", spec, detail, maker, url))
+    return csv_file(rows)
 
 
-def library_files():
-    """(server path parts, data-root path parts, bytes) of every file, in a fixed order."""
-    index = index_xml()
-    yield ["InkCasket.xml"], ["InkCasket.xml"], index
+def source_files():
+    """(path parts, bytes) of every file of the source tree, in a fixed order."""
+    yield ["specialties.csv"], csv_file([("folder", "num")] + [(folder, number) for folder, number, _ in LIBRARY])
     seed = 0
-    for leaf_id, (remote, local, blocks) in enumerate(leaves(), start=10):
-        listing, items = item_list(leaf_id, blocks)
-        yield remote + [remote[-1] + ".xml"], local + ["FileList.xml"], listing
-        for ident, name in items:
-            yield remote + [ident + ".dwg"], local + [name + ".dwg"], block_file(seed)
+    for parts, blocks in leaves():
+        yield parts + ["blocks.csv"], blocks_csv(blocks)
+        for name, _ in blocks:
+            yield parts + [name + ".dwg"], block_file(seed)
             seed += 1
 
 
@@ -338,21 +299,12 @@ def write(root, parts, data):
 
 def main(argv):
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    parser.add_argument("--server", help="write the update server's layout below DIR/InkCasket")
-    parser.add_argument("--data-root", help="install the library into this data root")
-    parser.add_argument("--selection", help="write HomeInkCasket.ini with this selection (data root only)")
+    parser.add_argument("source", help="the folder to write the source tree into")
     args = parser.parse_args(argv)
-    if not args.server and not args.data_root:
-        parser.error("give --server DIR, --data-root DIR or both")
     count = 0
-    for server_parts, local_parts, data in library_files():
-        if args.server:
-            write(os.path.join(args.server, "InkCasket"), server_parts, data)
-        if args.data_root:
-            write(args.data_root, local_parts, data)
-        count += local_parts[-1].endswith(".dwg")
-    if args.data_root and args.selection:
-        write(args.data_root, ["HomeInkCasket.ini"], ("[GallerySel]\r\nSel=%s\r\n" % args.selection).encode("ascii"))
+    for parts, data in source_files():
+        write(args.source, parts, data)
+        count += parts[-1].endswith(".dwg")
     print("%d blocks written" % count)
 
 

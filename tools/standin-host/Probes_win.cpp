@@ -96,6 +96,20 @@ int key(const Arguments& a) {
   return ok ? 0 : 1;
 }
 
+// doubleclick X Y: a fast double click on the window at that screen point, all four messages
+// queued before the first is handled, as a quick user's clicks arrive at a busy program.
+int doubleClick(const Arguments& a) {
+  POINT at{LONG(numberOf(a[1])), LONG(numberOf(a[2]))};
+  HWND window = WindowFromPoint(at);
+  ScreenToClient(window, &at);
+  const LPARAM where = MAKELPARAM(at.x, at.y);
+  bool ok = window && PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, where) &&
+            PostMessageW(window, WM_LBUTTONUP, 0, where) && PostMessageW(window, WM_LBUTTONDBLCLK, MK_LBUTTON, where) &&
+            PostMessageW(window, WM_LBUTTONUP, 0, where);
+  say(ok ? u"posted" : u"failed");
+  return ok ? 0 : 1;
+}
+
 // close WINDOW: the window system's close request.
 int close(const Arguments& a) {
   bool ok = PostMessageW(windowOf(a[1]), WM_CLOSE, 0, 0);
@@ -170,7 +184,7 @@ struct Probe {
 const Probe kProbes[] = {
     {u"find", 1, find},   {u"count", 1, count}, {u"event", 1, event}, {u"command", 2, command},
     {u"key", 2, key},     {u"close", 1, close}, {u"title", 1, title}, {u"kill", 1, kill},
-    {u"clipboard", 0, clipboard}, {u"popup", 0, popup},
+    {u"clipboard", 0, clipboard}, {u"popup", 0, popup}, {u"doubleclick", 2, doubleClick},
 };
 
 }  // namespace
@@ -183,7 +197,8 @@ int runProbe(const Arguments& arguments) {
     return probe.run(arguments);
   }
   say(u"usage: standin-host host LOG [TITLE [PROGRAM TOKENS]] | find TITLE | count TITLE | event NAME |"
-      u" command WINDOW CODE [ARG] | key WINDOW VK | close WINDOW | title WINDOW | kill PID | clipboard | popup");
+      u" command WINDOW CODE [ARG] | key WINDOW VK | close WINDOW | title WINDOW | kill PID | clipboard | popup"
+      u" | doubleclick X Y");
   return 2;
 }
 

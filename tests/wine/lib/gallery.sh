@@ -7,12 +7,16 @@ SAMPLE_CACHE=$BLOCKERY_BUILD/samplelib-data-root
 ARTIFACTS=$BLOCKERY_BUILD/artifacts
 
 # install_sample_library [SELECTION]: the sample library in this scenario's data root, with that
-# specialty selection in HomeInkCasket.ini. Made once per build folder, then copied.
+# specialty selection in HomeInkCasket.ini. Published with the build's blockery-publish and
+# installed once per build folder, then copied.
 install_sample_library() {
-  local generator=$BLOCKERY_SOURCE/tools/samplelib/samplelib.py
-  if [ ! -f "$SAMPLE_CACHE/InkCasket.xml" ] || [ "$generator" -nt "$SAMPLE_CACHE/InkCasket.xml" ]; then
-    rm -rf "$SAMPLE_CACHE"
-    python3 "$generator" --data-root "$SAMPLE_CACHE" >/dev/null || fail "the sample library could not be made"
+  local samplelib=$BLOCKERY_SOURCE/tools/samplelib publish=$BLOCKERY_BUILD/tools/publish/blockery-publish.exe
+  if [ ! -f "$SAMPLE_CACHE/InkCasket.xml" ] || [ "$samplelib/samplelib.py" -nt "$SAMPLE_CACHE/InkCasket.xml" ] ||
+     [ "$publish" -nt "$SAMPLE_CACHE/InkCasket.xml" ]; then
+    rm -rf "$SAMPLE_CACHE" "$SAMPLE_CACHE-server"
+    { python3 "$samplelib/publish_sample.py" publish "$publish" "$SAMPLE_CACHE-server" &&
+      python3 "$samplelib/publish_sample.py" install "$SAMPLE_CACHE-server" "$SAMPLE_CACHE"; } ||
+      fail "the sample library could not be made"
   fi
   DATA_ROOT=$WORK/Documents/Scrydir/InkCasket
   mkdir -p "$(dirname "$DATA_ROOT")"
