@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The update walk against a server that breaks a block's answer (404, no Content-Length, short
 # body, connection dropped mid-body, a web page, a Content-Length below the size the item list
-# gives), under Wine through WinINet: the walk ends at that block, the
-# third of its category, with "已更新2个图块" and a reload; the two stored blocks are whole, the
+# gives), under Wine through WinINet: the walk ends at that block, the third of its category, with
+# "已更新2个图块" and a reload; the two stored blocks are whole, the
 # failed one is not on disk, and no temporary file is left. A body longer than its Content-Length
 # is cut at that length by WinINet itself, so the block arrives whole and the walk completes.
 set -uo pipefail
@@ -14,18 +14,8 @@ columns=$(served_folder 02_结构/01_柱)
 ids=($(item_ids "$columns"))
 template="$work/template"
 make_structure_root "$template"
-# The item list gives each block's size, as the publish tool writes it.
-python3 - "$work/server$columns" <<'PY' || fail "sizes"
-import os, re, sys
-folder = sys.argv[1]
-path = os.path.join(folder, "Columns.xml")
-text = open(path, encoding="utf-8").read()
-def sized(item):
-    size = os.path.getsize(os.path.join(folder, item.group(1) + ".dwg"))
-    return re.sub(r"(</Url>)", r"\1<Size>%d</Size>" % size, item.group(0), count=1)
-open(path, "w", encoding="utf-8").write(re.sub(r'<Item id="(\d+)">.*?</Item>', sized, text, flags=re.S))
-PY
-grep -q "<Size>" "$work/server$columns/Columns.xml" || fail "no sizes in the item list"
+# The published item list gives each block's size: the low-length answer is told by it.
+grep -q "<Size>" "$work/server$(item_list "$columns")" || fail "the published item list gives no sizes"
 
 name_of() { grep -A1 "id=\"$1\"" "$work/server$(item_list "$columns")" | sed -n 's/.*<Name>\(.*\)<\/Name>.*/\1/p'; }
 
