@@ -4,7 +4,8 @@
 if(WIN32)
   file(GLOB update_driver_sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/updatewin/*_win.cpp)
   add_executable(update_driver WIN32 ${update_driver_sources} ${PROJECT_SOURCE_DIR}/resources/Blockery.rc)
-  target_include_directories(update_driver PRIVATE ${PROJECT_SOURCE_DIR}/tests/updatewin ${PROJECT_SOURCE_DIR}/resources)
+  target_include_directories(update_driver PRIVATE ${PROJECT_SOURCE_DIR}/tests/updatewin ${PROJECT_SOURCE_DIR}/resources
+                                                 ${BLOCKERY_GENERATED_DIR})
   target_link_libraries(update_driver PRIVATE blk_gallery blk_update blk_skin blk_win blk_library blk_base
                                               comctl32 shell32 gdiplus shlwapi)
   target_link_options(update_driver PRIVATE -municode -static)
