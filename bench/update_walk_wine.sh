@@ -24,7 +24,7 @@ reference=$work/reference
 python3 "$root/tools/samplelib/publish_sample.py" install "$work/server" "$reference" || fail "samplelib"
 
 # library_files DATA_ROOT: the item lists and blocks on disk, relative to the data root.
-library_files() { (cd "$1" && find . \( -name FileList.xml -o -name '*.dwg' \) ! -name '*_.dwg' | sort); }
+library_files() { (cd "$1" && find . \( -name FileList.xml -o -name '*.dwg' \) | sort); }
 
 # check_library DATA_ROOT BEFORE_LIST: every library file whole, none of BEFORE_LIST gone.
 check_library() {
@@ -68,10 +68,10 @@ for round in $(seq 1 10); do
   wait "$driver" 2>/dev/null
   driver=
   sleep 0.5
-  left=$(find "$data" -name '*_.xml' -o -name '*_.dwg' | wc -l)
+  left=$(find "$data" -name '*.part' | wc -l)
   if check_library "$data" "$work/before"; then verdict=whole; else verdict="NOT WHOLE"; failures=$((failures + 1)); fi
   echo "round $round: killed after ${after} s; $(library_files "$data" | wc -l) library files, all $verdict;" \
-       "$left temporary files left"
+       "$left .part files left"
 done
 echo "$failures of 10 killed updates left a library file partially written or missing"
 [ "$failures" -eq 0 ]

@@ -86,8 +86,9 @@ if CC=clang CXX=clang++ TARGETS="$fuzz_targets" build fuzz build/fuzz -DCMAKE_BU
     [ -x "$target" ] || continue
     name=$(basename "$target")
     mkdir -p "build/fuzz/corpus/$name"
-    if "$target" -max_total_time=20 -timeout=10 -rss_limit_mb=2048 "build/fuzz/corpus/$name" >"build/logs/$name.log" 2>&1; then
-      passed=$((passed + 1)); report+=("$name: 20 s, no crash")
+    seeds="fuzz/seeds/${name#fuzz_}"; [ -d "$seeds" ] || seeds=
+    if "$target" -max_total_time=15 -timeout=10 -rss_limit_mb=2048 "build/fuzz/corpus/$name" $seeds >"build/logs/$name.log" 2>&1; then
+      passed=$((passed + 1)); report+=("$name: 15 s, no crash")
     else
       failed=$((failed + 1)); report+=("$name: crashed (see build/logs/$name.log)"); tail -30 "build/logs/$name.log"
     fi

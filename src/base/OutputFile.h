@@ -1,5 +1,6 @@
-// A file written front to back by one owner: always created anew (an existing file is truncated),
-// shared for writing with others, closed by its destructor on every road.
+// A file written front to back by one owner: always a new file, never one that was there before,
+// shared for reading only, closed by its destructor on every road. While its owner holds it open,
+// no other writer can open it and nobody can remove it.
 #pragma once
 #include <cstddef>
 #include <cstdint>
@@ -14,11 +15,16 @@ public:
   OutputFile(const OutputFile&) = delete;
   OutputFile& operator=(const OutputFile&) = delete;
 
-  bool create(const std::u16string& path);
+  // False when a file of that name is there already (it is left as it is) or none can be made.
+  bool createNew(const std::u16string& path);
   bool isOpen() const { return handle_ != kNone; }
   // Appends all count bytes; false when the disk refused any of them.
   bool write(const void* bytes, size_t count);
   void close();
+
+  // Removes a file that no OutputFile, in this process or another, holds open; false when one does,
+  // when there is no such file, or when it cannot be removed (that is logged).
+  static bool removeUnlessHeld(const std::u16string& path);
 
 private:
   static constexpr intptr_t kNone = -1;

@@ -2,15 +2,16 @@
 
 #include <windows.h>
 
+#include "base/FailureLog.h"
 #include "base/WinText.h"
 
 namespace base {
 
-bool OutputFile::create(const std::u16string& path) {
+bool OutputFile::createNew(const std::u16string& path) {
   close();
-  // Readers may look, but a second writer of the same file fails here instead of truncating it
-  // under the first.
-  HANDLE h = CreateFileW(wide(path), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
+  // Readers may look, but without FILE_SHARE_WRITE a second writer fails here, and without
+  // FILE_SHARE_DELETE nobody can remove or rename the file while it is being written.
+  HANDLE h = CreateFileW(wide(path), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_NEW,
                          FILE_ATTRIBUTE_NORMAL, nullptr);
   if (h == INVALID_HANDLE_VALUE) return false;
   handle_ = reinterpret_cast<intptr_t>(h);
@@ -35,6 +36,15 @@ void OutputFile::close() {
   if (!isOpen()) return;
   CloseHandle(reinterpret_cast<HANDLE>(handle_));
   handle_ = kNone;
+}
+
+bool OutputFile::removeUnlessHeld(const std::u16string& path) {
+  // A writer's handle lacks FILE_SHARE_DELETE, so the delete itself is the test.
+  if (DeleteFileW(wide(path))) return true;
+  DWORD code = GetLastError();
+  if (code != ERROR_SHARING_VIOLATION && code != ERROR_FILE_NOT_FOUND && code != ERROR_PATH_NOT_FOUND)
+    logFailure(u"remove " + path, code);
+  return false;
 }
 
 }  // namespace base

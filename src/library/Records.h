@@ -1,12 +1,13 @@
 // The records every part of the gallery shares: blocks, index entries and category rows.
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace library {
 
-// One block: eight texts, copied whole.
+// One block: eight texts, copied whole, and the DWG file's size when its item list gives it.
 struct BlockRecord {
   std::u16string folderUrl;  // the category's folder on the update server
   std::u16string folder;     // the category's folder on disk
@@ -16,6 +17,7 @@ struct BlockRecord {
   std::u16string detail;
   std::u16string mfrs;
   std::u16string url;
+  std::optional<uint64_t> size{};  // bytes; a download of another size is not the block
 
   bool operator==(const BlockRecord&) const = default;
 };

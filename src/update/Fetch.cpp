@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "base/Text.h"
 #include "update/Percent.h"
 #include "update/Url.h"
 
@@ -17,13 +16,8 @@ constexpr uint32_t kReportEveryMs = 300;
 constexpr uint32_t kQuickFinishBelowMs = 1000;
 constexpr uint32_t kQuickFinishStepMs = 250;
 
-// Markup files always come fresh from the server; the name is checked as given, so ".XML" does not count.
-CacheMode cacheModeFor(const std::u16string& localPath) {
-  return base::endsWith(localPath, u".xml") ? CacheMode::FromServerOnly : CacheMode::CacheAllowed;
-}
-
 // Connects, sends the GET and checks the status: true only for an answer of 200.
-bool requestAccepted(FetchJob& job, const std::u16string& localPath, const std::u16string& url) {
+bool requestAccepted(FetchJob& job, const std::u16string& url, CacheMode mode) {
   HttpSource* session = job.session();
   if (!session) return false;
   session->setConnectTimeout(kConnectTimeoutMs);
@@ -32,7 +26,7 @@ bool requestAccepted(FetchJob& job, const std::u16string& localPath, const std::
   if (!parts) return false;
   job.connection() = session->connect(parts->server, parts->port, parts->secure);
   if (!job.connection()) return false;
-  job.request() = job.connection()->openGet(parts->objectPath, cacheModeFor(localPath));
+  job.request() = job.connection()->openGet(parts->objectPath, mode);
   if (!job.request() || !job.request()->send()) return false;
   return job.request()->statusCode() == 200u;
 }
@@ -70,11 +64,11 @@ void quickFinish(FetchJob& job) {
 
 }  // namespace
 
-int32_t fetchToFile(FetchJob& job, const std::u16string& localPath, const std::u16string& url) {
+int32_t fetchToFile(FetchJob& job, const std::u16string& outputPath, const std::u16string& url, CacheMode mode) {
   int32_t result = 0;
   bool transferStarted = false;
   uint32_t startTick = 0;
-  if (requestAccepted(job, localPath, url) && job.output().create(localPath)) {
+  if (requestAccepted(job, url, mode) && job.createOutput(outputPath)) {
     std::optional<uint64_t> contentLength = job.request()->contentLength();
     if (contentLength) {
       transferStarted = true;

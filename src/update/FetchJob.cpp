@@ -24,6 +24,11 @@ void FetchJob::closeAll() {
   output_.close();
 }
 
+bool FetchJob::createOutput(const std::u16string& path) {
+  if (output_.createNew(path)) outputMade_ = true;
+  return output_.isOpen();
+}
+
 uint32_t FetchJob::randomStartPercent() {
   return std::uniform_int_distribution<uint32_t>(0, 90)(random_);
 }

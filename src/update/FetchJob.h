@@ -34,6 +34,9 @@ public:
   std::unique_ptr<HttpConnection>& connection() { return connection_; }
   std::unique_ptr<HttpRequest>& request() { return request_; }
   base::OutputFile& output() { return output_; }
+  // Creates the output as a new file; once it succeeded, outputMade() is true until the job ends.
+  bool createOutput(const std::u16string& path);
+  bool outputMade() const { return outputMade_; }
   // The quick finish's first value: a percentage from 0 to 90.
   uint32_t randomStartPercent();
 
@@ -44,6 +47,7 @@ private:
   std::unique_ptr<HttpConnection> connection_;
   std::unique_ptr<HttpRequest> request_;
   base::OutputFile output_;
+  bool outputMade_ = false;
   std::minstd_rand random_;
 };
 

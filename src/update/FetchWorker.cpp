@@ -4,9 +4,13 @@
 #include <system_error>
 #include <thread>
 
+#include "base/FailureLog.h"
 #include "base/Files.h"
+#include "base/OutputFile.h"
+#include "base/Path.h"
 #include "base/Text.h"
 #include "update/Fetch.h"
+#include "update/FetchCheck.h"
 #include "update/FetchJob.h"
 #include "update/UpdateCodes.h"
 
@@ -21,20 +25,47 @@ void tell(const FetchOrder& order, int32_t result) {
     order.window->postCommand(uint32_t(result), completionCodeFor(order.localPath));
 }
 
-// Puts a whole, non-empty download in place in one step; the old file stays when that fails.
-bool putInPlace(const std::u16string& temporary, const std::u16string& target) {
-  std::optional<uint64_t> size = base::files::size(temporary);
-  if (!size || *size == 0) return false;
-  return base::files::replaceAtomically(temporary, target);
+// A part left by a worker that ended early: it may go, unless a download still writes it.
+bool isOurPart(const std::u16string& name) {
+  return base::endsWith(name, u".dwg.part") || base::endsWith(name, u".xml.part");
+}
+
+// Puts a download that is plausibly the file asked for in its place in one step; the old file
+// stays when anything fails.
+bool putInPlace(const FetchOrder& order, const std::u16string& part, Payload payload) {
+  std::u16string fault = downloadFault(part, payload, order.size);
+  if (!fault.empty()) {
+    base::logFailure(u"download refused, " + fault + u": " + order.url);
+    return false;
+  }
+  if (base::files::replaceAtomically(part, order.localPath)) return true;
+  base::logFailure(u"put download in place " + order.localPath);
+  return false;
+}
+
+int32_t fetchInto(const FetchOrder& order, const FetchServices& services, Payload payload) {
+  std::u16string part = partPathFor(order.localPath);
+  // One left by a program that ended mid-download would block this fetch for good.
+  base::OutputFile::removeUnlessHeld(part);
+  FetchJob job(services.openSession ? services.openSession() : nullptr, order.window, *services.clock);
+  CacheMode mode = payload == Payload::Markup ? CacheMode::FromServerOnly : CacheMode::CacheAllowed;
+  int32_t result = fetchToFile(job, part, order.url, mode);
+  if (result == 1 && !putInPlace(order, part, payload)) result = 0;
+  // Removed before the window hears of it, so a dialog that reports the failure never sees a part
+  // left behind. A part this job did not make belongs to another download.
+  if (result == 0 && job.outputMade() && !base::files::remove(part)) base::logFailure(u"remove " + part);
+  return result;
 }
 
 }  // namespace
 
-std::u16string temporaryPathFor(const std::u16string& localPath) {
-  std::u16string temporary = localPath;
-  base::replaceAll(temporary, u".xml", u"_.xml");
-  base::replaceAll(temporary, u".dwg", u"_.dwg");
-  return temporary;
+std::u16string partPathFor(const std::u16string& localPath) { return localPath + u".part"; }
+
+size_t removeStaleParts(const std::u16string& folder) {
+  size_t removed = 0;
+  for (const std::u16string& name : base::files::listFiles(folder))
+    if (isOurPart(name) && base::OutputFile::removeUnlessHeld(base::joinPath(folder, name))) removed += 1;
+  return removed;
 }
 
 int32_t completionCodeFor(const std::u16string& localPath) {
@@ -42,18 +73,9 @@ int32_t completionCodeFor(const std::u16string& localPath) {
 }
 
 int32_t fetchWorker(const FetchOrder& order, const FetchServices& services) {
-  std::u16string temporary = temporaryPathFor(order.localPath);
-  // A target with neither extension has no sibling name; fetching it would write the library
-  // file itself, so it is refused.
-  int32_t result = 0;
-  if (temporary != order.localPath) {
-    FetchJob job(services.openSession ? services.openSession() : nullptr, order.window, *services.clock);
-    result = fetchToFile(job, temporary, order.url);
-    if (result == 1 && !putInPlace(temporary, order.localPath)) result = 0;
-    // Removed before the window hears of it, so a dialog that reports the failure never sees a
-    // temporary file left behind.
-    if (result == 0) base::files::remove(temporary);
-  }
+  // Only a file whose kind is known can be checked before it replaces anything.
+  std::optional<Payload> payload = payloadFor(order.localPath);
+  int32_t result = payload ? fetchInto(order, services, *payload) : 0;
   tell(order, result);
   return result;
 }

@@ -69,8 +69,9 @@ HBRUSH CGalleryUpdateDlg::OnCtlColor(HDC dc, HWND control, int kind) {
 
 void CGalleryUpdateDlg::postStep(int32_t step) { post(kGalleryCommandMessage, 0, LPARAM(step)); }
 
-void CGalleryUpdateDlg::startFetch(const std::u16string& url, const std::u16string& localPath) {
-  startFetchWorker(FetchOrder{url, localPath, reportWindowFor(handle())}, services_);
+void CGalleryUpdateDlg::startFetch(const std::u16string& url, const std::u16string& localPath,
+                                   std::optional<uint64_t> size) {
+  startFetchWorker(FetchOrder{url, localPath, reportWindowFor(handle()), size}, services_);
 }
 
 void CGalleryUpdateDlg::redrawStatus() { redrawNow(status_.handle()); }

@@ -40,7 +40,7 @@ private:
   // UpdateWalkHost
   const library::CategoryTable& categoryTable() const override { return table_; }
   void postStep(int32_t step) override;
-  void startFetch(const std::u16string& url, const std::u16string& localPath) override;
+  void startFetch(const std::u16string& url, const std::u16string& localPath, std::optional<uint64_t> size) override;
   void setStatus(const std::u16string& text) override { status_.setText(text); }
   void redrawStatus() override;
   void setBar(uint32_t percent) override { bar_.setPosition(int(percent)); }

@@ -7,6 +7,7 @@
 #include "base/Text.h"
 #include "library/ItemList.h"
 #include "library/SafeName.h"
+#include "update/FetchWorker.h"
 #include "update/UpdateCodes.h"
 
 namespace update {
@@ -27,7 +28,10 @@ std::u16string itemListPath(const library::CategoryRow& row) {
 
 }  // namespace
 
-void UpdateWalk::start() { host_.postStep(kStepNextCategory); }
+void UpdateWalk::start() {
+  for (const library::CategoryRow& row : host_.categoryTable()) removeStaleParts(row.folder);
+  host_.postStep(kStepNextCategory);
+}
 
 void UpdateWalk::handleStep(uint32_t wParam, int32_t lParam) {
   switch (lParam) {
@@ -85,7 +89,7 @@ void UpdateWalk::fetchItemList(const library::CategoryRow& row) {
   host_.writeDebugLine(url);
   host_.writeDebugLine(localPath);
   trace(category ? u"开始下载" : u"下载图块");
-  host_.startFetch(url, localPath);
+  host_.startFetch(url, localPath, std::nullopt);
 }
 
 void UpdateWalk::itemListFetched(bool success) {
@@ -132,7 +136,7 @@ void UpdateWalk::nextBlock() {
   attemptedCount_ += 1;
   host_.writeDebugLine(url + localPath);
   trace(u"下载图块");
-  host_.startFetch(url, localPath);
+  host_.startFetch(url, localPath, block.size);
 }
 
 void UpdateWalk::blockFetched(bool success) {

@@ -15,7 +15,8 @@ class UpdateWalk {
 public:
   UpdateWalk(WalkState& state, UpdateWalkHost& host) : state_(state), host_(host) {}
 
-  // The dialog has opened: the walk begins with the row at the category cursor.
+  // The dialog has opened: downloads that programs ended early left in the library's folders are
+  // removed, and the walk begins with the row at the category cursor.
   void start();
   // One step: lParam is the step code, wParam its argument (1 success / 0 failure, or a percentage).
   // Unknown codes are ignored.

@@ -2,6 +2,7 @@
 // dialog; tests use a recording fake.
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -16,8 +17,10 @@ public:
   virtual const library::CategoryTable& categoryTable() const = 0;
   // Posts the gallery command message with wParam 0 and lParam step to the dialog itself.
   virtual void postStep(int32_t step) = 0;
-  // Starts a fetch worker whose progress and completion go to the dialog.
-  virtual void startFetch(const std::u16string& url, const std::u16string& localPath) = 0;
+  // Starts a fetch worker whose progress and completion go to the dialog; size is a block's size
+  // in bytes when its item list gives it.
+  virtual void startFetch(const std::u16string& url, const std::u16string& localPath,
+                          std::optional<uint64_t> size) = 0;
   virtual void setStatus(const std::u16string& text) = 0;
   virtual void redrawStatus() = 0;  // at once, not at the next paint
   virtual void setBar(uint32_t percent) = 0;

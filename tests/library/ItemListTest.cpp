@@ -141,3 +141,22 @@ TEST(ParseItemList, ReadsTheFileAndAppends) {
   parseItemList(dir.file(u"missing.xml"), kRow, blocks);
   EXPECT_EQ(blocks.size(), 2u);
 }
+
+TEST(ScanItemList, ASizeAfterTheUrlGivesTheBlocksBytesAndChangesNothingElse) {
+  auto blocks = scan(item(u"1", u"A", u"<Size>5000</Size>") + item(u"2", u"B") + item(u"3", u"C", u"<Size> 12 </Size>") +
+                     item(u"4", u"D", u"<Size>12a</Size>") + item(u"5", u"E", u"<Size></Size>") +
+                     item(u"6", u"F", u"<Size>99999999999999999999</Size>") + item(u"7", u"G", u"<Size>0</Size>"));
+  ASSERT_EQ(blocks.size(), 7u);
+  std::vector<std::optional<uint64_t>> sizes;
+  for (const BlockRecord& b : blocks) sizes.push_back(b.size);
+  // Item 2 has none of its own: the next item's <Size> is not borrowed.
+  EXPECT_EQ(sizes, (std::vector<std::optional<uint64_t>>{5000, std::nullopt, 12, std::nullopt, std::nullopt,
+                                                         std::nullopt, 0}));
+  EXPECT_EQ(blocks[0], (BlockRecord{kRow.folderUrl, kRow.folder, u"1", u"A", u"s", u"d", u"m", u"u", 5000}));
+  EXPECT_EQ(blocks[6].name, u"G");
+
+  BlockList recent;
+  scanItemListWithPath(item(u"1", u"Oak", u"<Size>7</Size><Path>/lib/G/T</Path>"), recent);
+  ASSERT_EQ(recent.size(), 1u);
+  EXPECT_EQ(recent[0], (BlockRecord{u"", u"/lib/G/T", u"1", u"Oak", u"s", u"d", u"m", u"u"}));
+}

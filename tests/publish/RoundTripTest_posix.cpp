@@ -45,8 +45,8 @@ public:
 
   const library::CategoryTable& categoryTable() const override { return table_; }
   void postStep(int32_t step) override { posted_.push_back(step); }
-  void startFetch(const std::u16string& url, const std::u16string& localPath) override {
-    order_ = {url, localPath, nullptr};
+  void startFetch(const std::u16string& url, const std::u16string& localPath, std::optional<uint64_t> size) override {
+    order_ = {url, localPath, nullptr, size};
     pending_ = true;
   }
   void setStatus(const std::u16string& text) override { status = text; }

@@ -9,6 +9,10 @@ the paths that match a pattern:
   no-length  the whole file, but no Content-Length header
   short      Content-Length of the whole file, then only its first half, then a clean close
   long       Content-Length of the whole file, the file, then 256 bytes more
+  low-length Content-Length of half the file, then the whole file (a client that stops at the
+             announced length, as WinINet does, sees a whole answer of the wrong size)
+  html       status 200 with a web page instead of the file, as a proxy's or captive portal's
+             sign-in page answers
   drop       Content-Length of the whole file, its first half, then a reset of the connection
   slow       nothing at all for --slow-seconds, then the normal answer
   redirect   status 302 to the redirect base (--redirect-to, or to= below) followed by the asked path
@@ -41,7 +45,9 @@ import threading
 import urllib.parse
 
 LOOPBACK = "127.0.0.1"
-MODES = ("404", "no-length", "short", "long", "drop", "slow", "redirect")
+MODES = ("404", "no-length", "short", "long", "drop", "slow", "redirect", "low-length", "html")
+PORTAL_PAGE = (b"<!DOCTYPE html>\n<html><head><meta charset=utf-8><title>Sign in</title></head>\n"
+               b"<body><p>Sign in to use this network<br><a href=/login>Continue</a></body></html>\n")
 
 
 class FaultRules:
@@ -111,6 +117,8 @@ class Handler(http.server.BaseHTTPRequestHandler):
             self._note(path, mode, 404)
             return self._answer(404, b"<html><body>not found</body></html>", "text/html")
         self._note(path, mode, 200)
+        if mode == "html":
+            return self._answer(200, PORTAL_PAGE, "text/html; charset=utf-8")
         self._send_faulty(body, mode)
 
     def _control(self, query):
@@ -159,7 +167,9 @@ class Handler(http.server.BaseHTTPRequestHandler):
     def _send_faulty(self, body, mode):
         self.send_response(200)
         self.send_header("Content-Type", "application/octet-stream")
-        if mode != "no-length":
+        if mode == "low-length":
+            self.send_header("Content-Length", str(len(body) // 2))
+        elif mode != "no-length":
             self.send_header("Content-Length", str(len(body)))
         self.end_headers()
         if mode in ("short", "drop"):

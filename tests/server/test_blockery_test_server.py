@@ -92,6 +92,9 @@ class ServedLibrary(unittest.TestCase):
             "long": lambda s, h, b, r: h["content-length"] == "2048" and b[:2048] == BLOCK and len(b) == 2304,
             "drop": lambda s, h, b, r: h["content-length"] == "2048" and len(b) <= 1024,
             "redirect": lambda s, h, b, r: s == 302 and h["location"] == "https://localhost:1" + self.BLOCK_PATH,
+            "low-length": lambda s, h, b, r: h["content-length"] == "1024" and b == BLOCK,
+            "html": lambda s, h, b, r: s == 200 and h["content-type"].startswith("text/html")
+                                       and b.startswith(b"<!DOCTYPE html>") and b != BLOCK,
         }
         for mode, holds in expectations.items():
             get(self.port, "/__fault?clear=1&to=https://localhost:1/&mode=" + mode)

@@ -7,6 +7,7 @@
 #include "FakeClock.h"
 #include "FakeHttp.h"
 #include "FakeWindow.h"
+#include "base/Files.h"
 #include "support/TempFolder.h"
 #include "update/Fetch.h"
 #include "update/UpdateCodes.h"
@@ -25,7 +26,8 @@ protected:
     FakeHttpServer server(clock);
     server.answer(u"/f.dwg", std::move(answer));
     update::FetchJob job(server.openSession(), withWindow ? window : nullptr, *clock);
-    return update::fetchToFile(job, folder.file(u"f.dwg"), u"http://127.0.0.1/f.dwg");
+    base::files::remove(folder.file(u"f.dwg"));  // a fetch only ever makes a new file
+    return update::fetchToFile(job, folder.file(u"f.dwg"), u"http://127.0.0.1/f.dwg", update::CacheMode::CacheAllowed);
   }
   std::vector<uint32_t> percentages() {
     std::vector<uint32_t> values;

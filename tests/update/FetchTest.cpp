@@ -26,7 +26,7 @@ protected:
 
   int32_t fetch(const std::u16string& localName, const std::u16string& path, bool withWindow = true) {
     update::FetchJob job(server.openSession(), withWindow ? window : nullptr, *clock);
-    return update::fetchToFile(job, folder.file(localName), std::u16string(kServer) + path);
+    return update::fetchToFile(job, folder.file(localName), std::u16string(kServer) + path, CacheMode::CacheAllowed);
   }
   std::string contentOf(const std::u16string& localName) {
     std::string bytes;
@@ -52,7 +52,7 @@ TEST_F(FetchTest, WholeBodyIsReceived) {
 
 TEST_F(FetchTest, UrlThatDoesNotSplitLeavesNothing) {
   update::FetchJob job(server.openSession(), window, *clock);
-  EXPECT_EQ(update::fetchToFile(job, folder.file(u"a.dwg"), u"ftp://127.0.0.1/a.dwg"), 0);
+  EXPECT_EQ(update::fetchToFile(job, folder.file(u"a.dwg"), u"ftp://127.0.0.1/a.dwg", CacheMode::CacheAllowed), 0);
   EXPECT_FALSE(onDisk(u"a.dwg"));
   EXPECT_EQ(server.log().count("connect"), 0u);
 }
@@ -121,11 +121,11 @@ TEST_F(FetchTest, ZeroLengthAndEmptyBodySucceedsWithAnEmptyFile) {
   EXPECT_EQ(contentOf(u"a.dwg"), "");
 }
 
-TEST_F(FetchTest, ExistingFileIsTruncatedNotAppended) {
-  base::files::writeWhole(folder.file(u"a.dwg"), "an older and longer content");
+TEST_F(FetchTest, ExistingFileIsLeftAloneAndTheFetchFails) {
+  base::files::writeWhole(folder.file(u"a.dwg"), "another download's");
   server.answer(u"/a.dwg", body("new"));
-  EXPECT_EQ(fetch(u"a.dwg", u"/a.dwg"), 1);
-  EXPECT_EQ(contentOf(u"a.dwg"), "new");
+  EXPECT_EQ(fetch(u"a.dwg", u"/a.dwg"), 0);
+  EXPECT_EQ(contentOf(u"a.dwg"), "another download's");
 }
 
 // --- The request as sent ------------------------------------------------------------------------
@@ -133,7 +133,8 @@ TEST_F(FetchTest, ExistingFileIsTruncatedNotAppended) {
 TEST_F(FetchTest, RequestUsesConnectLimitsServerPortAndPath) {
   server.answer(u"/InkCasket/园林/a.dwg", body("x"));
   update::FetchJob job(server.openSession(), nullptr, *clock);
-  update::fetchToFile(job, folder.file(u"a.dwg"), u"http://example.test:8123/InkCasket/园林/a.dwg");
+  update::fetchToFile(job, folder.file(u"a.dwg"), u"http://example.test:8123/InkCasket/园林/a.dwg",
+                      CacheMode::FromServerOnly);
   FakeHttpLog& log = server.log();
   EXPECT_EQ(log.connectTimeouts, std::vector<uint32_t>{2000});
   EXPECT_EQ(log.connectRetries, std::vector<uint32_t>{1});
@@ -141,15 +142,7 @@ TEST_F(FetchTest, RequestUsesConnectLimitsServerPortAndPath) {
   EXPECT_EQ(log.port, 8123);
   ASSERT_EQ(log.paths.size(), 1u);
   EXPECT_EQ(log.paths[0], u"/InkCasket/%E5%9B%AD%E6%9E%97/a.dwg");
-}
-
-TEST_F(FetchTest, CacheIsBypassedOnlyForNamesEndingInLowerCaseXml) {
-  fetch(u"FileList_.xml", u"/x");
-  fetch(u"Upper.XML", u"/x");
-  fetch(u"block_.dwg", u"/x");
-  fetch(u"a.xml.bak", u"/x");
-  EXPECT_EQ(server.log().modes, (std::vector<CacheMode>{CacheMode::FromServerOnly, CacheMode::CacheAllowed,
-                                                         CacheMode::CacheAllowed, CacheMode::CacheAllowed}));
+  EXPECT_EQ(log.modes, std::vector<CacheMode>{CacheMode::FromServerOnly});
 }
 
 TEST_F(FetchTest, ReadsAskForAtMost1024Bytes) {
@@ -183,7 +176,7 @@ TEST_F(FetchTest, EveryRoadClosesRequestConnectionAndSessionInThatOrder) {
 
 TEST_F(FetchTest, MissingSessionFailsQuietly) {
   update::FetchJob job(nullptr, window, *clock);
-  EXPECT_EQ(update::fetchToFile(job, folder.file(u"a.dwg"), u"http://127.0.0.1/a.dwg"), 0);
+  EXPECT_EQ(update::fetchToFile(job, folder.file(u"a.dwg"), u"http://127.0.0.1/a.dwg", CacheMode::CacheAllowed), 0);
   EXPECT_TRUE(window->messages().empty());
 }
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <memory>
 #include <string>
@@ -9,6 +10,7 @@
 #include "FakeHttp.h"
 #include "FakeWindow.h"
 #include "base/Files.h"
+#include "base/OutputFile.h"
 #include "base/Path.h"
 #include "support/TempFolder.h"
 #include "update/FetchWorker.h"
@@ -26,8 +28,9 @@ protected:
   testing_support::TempFolder folder;
 
   update::FetchServices services() { return {server.factory(), clock}; }
-  int32_t run(const std::u16string& localName, const std::u16string& path, bool withWindow = true) {
-    update::FetchOrder order{u"http://127.0.0.1" + path, folder.file(localName), withWindow ? window : nullptr};
+  int32_t run(const std::u16string& localName, const std::u16string& path, bool withWindow = true,
+              std::optional<uint64_t> size = std::nullopt) {
+    update::FetchOrder order{u"http://127.0.0.1" + path, folder.file(localName), withWindow ? window : nullptr, size};
     return update::fetchWorker(order, services());
   }
   std::string contentOf(const std::u16string& localName) {
@@ -65,14 +68,6 @@ void expectCompletion(const std::vector<WindowMessage>& messages, uint32_t resul
 
 // --- Names and codes --------------------------------------------------------------------------------
 
-TEST(TemporaryPath, InsertsAnUnderscoreBeforeEveryXmlThenEveryDwg) {
-  using update::temporaryPathFor;
-  EXPECT_EQ(temporaryPathFor(u"/lib/02_Trees/FileList.xml"), u"/lib/02_Trees/FileList_.xml");
-  EXPECT_EQ(temporaryPathFor(u"/lib/02_Trees/01_门.dwg"), u"/lib/02_Trees/01_门_.dwg");
-  EXPECT_EQ(temporaryPathFor(u"/lib/a.xml.d/b.dwg"), u"/lib/a_.xml.d/b_.dwg");
-  EXPECT_EQ(temporaryPathFor(u"/lib/Upper.XML"), u"/lib/Upper.XML");
-}
-
 TEST(CompletionCode, IsOneForAnyPathHoldingXmlAndThreeOtherwise) {
   EXPECT_EQ(update::completionCodeFor(u"/lib/FileList.xml"), update::kStepItemListFetched);
   EXPECT_EQ(update::completionCodeFor(u"/lib/a.xml.d/b.dwg"), update::kStepItemListFetched);
@@ -87,7 +82,7 @@ TEST_F(FetchWorkerTest, ItemListReplacesTheOldOneAndReportsOneOne) {
   server.answer(u"/t/t.xml", body("<root>new</root>"));
   EXPECT_EQ(run(u"FileList.xml", u"/t/t.xml"), 1);
   EXPECT_EQ(contentOf(u"FileList.xml"), "<root>new</root>");
-  EXPECT_FALSE(onDisk(u"FileList_.xml"));
+  EXPECT_FALSE(onDisk(u"FileList.xml.part"));
   expectCompletion(completions(), 1, update::kStepItemListFetched);
   EXPECT_EQ(server.log().modes, std::vector<update::CacheMode>{update::CacheMode::FromServerOnly});
 }
@@ -96,7 +91,7 @@ TEST_F(FetchWorkerTest, BlockArrivesAndReportsOneThree) {
   server.answer(u"/t/b7.dwg", body("AC1018 block"));
   EXPECT_EQ(run(u"01_门.dwg", u"/t/b7.dwg"), 1);
   EXPECT_EQ(contentOf(u"01_门.dwg"), "AC1018 block");
-  EXPECT_FALSE(onDisk(u"01_门_.dwg"));
+  EXPECT_FALSE(onDisk(u"01_门.dwg.part"));
   expectCompletion(completions(), 1, update::kStepBlockFetched);
 }
 
@@ -135,7 +130,7 @@ TEST_F(FetchWorkerTest, BrokenTransfersNeverTouchTheLibraryFile) {
   for (std::u16string path : {u"/nolength.dwg", u"/short.dwg", u"/long.dwg", u"/dropped.dwg"}) {
     EXPECT_EQ(run(u"a.dwg", path), 0);
     EXPECT_EQ(contentOf(u"a.dwg"), "old block");
-    EXPECT_FALSE(onDisk(u"a_.dwg"));
+    EXPECT_FALSE(onDisk(u"a.dwg.part"));
   }
 }
 
@@ -144,7 +139,7 @@ TEST_F(FetchWorkerTest, WholeButEmptyAnswerIsAFailure) {
   server.answer(u"/empty.xml", body(""));
   EXPECT_EQ(run(u"FileList.xml", u"/empty.xml"), 0);
   EXPECT_EQ(contentOf(u"FileList.xml"), "old list");
-  EXPECT_FALSE(onDisk(u"FileList_.xml"));
+  EXPECT_FALSE(onDisk(u"FileList.xml.part"));
   expectCompletion(completions(), 0, update::kStepItemListFetched);
 }
 
@@ -153,19 +148,18 @@ TEST_F(FetchWorkerTest, FailedReplacementKeepsTheOldTargetAndRemovesTheDownload)
   std::u16string blocker = folder.file(u"a.dwg");
   ASSERT_TRUE(base::files::createDirectory(blocker));
   base::files::writeWhole(base::joinPath(blocker, u"inside"), "kept");
-  server.answer(u"/a.dwg", body("new block"));
+  server.answer(u"/a.dwg", body("AC1018 new block"));
   EXPECT_EQ(run(u"a.dwg", u"/a.dwg"), 0);
   EXPECT_TRUE(base::files::isDirectory(blocker));
-  EXPECT_FALSE(onDisk(u"a_.dwg"));
+  EXPECT_FALSE(onDisk(u"a.dwg.part"));
   expectCompletion(completions(), 0, update::kStepBlockFetched);
 }
 
-TEST_F(FetchWorkerTest, FolderNamedLikeAnXmlFileMakesTheTemporaryUnreachable) {
+TEST_F(FetchWorkerTest, FolderNamedLikeAnXmlFileDoesNotChangeThePrivateName) {
   ASSERT_TRUE(base::files::createDirectory(folder.file(u"lists.xml")));
-  server.answer(u"/b.dwg", body("block"));
-  EXPECT_EQ(run(u"lists.xml/b.dwg", u"/b.dwg"), 0);
-  EXPECT_FALSE(onDisk(u"lists.xml/b.dwg"));
-  expectCompletion(completions(), 0, update::kStepItemListFetched);
+  server.answer(u"/b.dwg", body("AC1018 block"));
+  EXPECT_EQ(run(u"lists.xml/b.dwg", u"/b.dwg"), 1);
+  EXPECT_EQ(contentOf(u"lists.xml/b.dwg"), "AC1018 block");
 }
 
 TEST_F(FetchWorkerTest, TargetWithoutAKnownExtensionIsRefusedUntouched) {
@@ -175,6 +169,79 @@ TEST_F(FetchWorkerTest, TargetWithoutAKnownExtensionIsRefusedUntouched) {
   EXPECT_EQ(contentOf(u"notes.txt"), "mine");
   EXPECT_EQ(server.log().count("connect"), 0u);
   expectCompletion(completions(), 0, update::kStepBlockFetched);
+}
+
+// --- What may replace a library file ------------------------------------------------------------------
+
+struct PlausibilityCase {
+  const char* what;
+  std::u16string target;
+  FakeAnswer answer;
+  std::optional<uint64_t> listedSize;
+  int32_t result;
+};
+
+// Beside block Door lies block Door_, whose file a download of Door must never touch.
+TEST_F(FetchWorkerTest, OnlyAPlausibleDownloadReplacesItsTargetAndItsNeighboursStayAlone) {
+  const std::string portal = "<!DOCTYPE html><html><head><meta charset=utf-8><title>Sign in</title></head>"
+                             "<body><p>Sign in<br></body></html>";
+  const std::vector<PlausibilityCase> cases = {
+      {"a block", u"Door.dwg", body("AC1018 door"), std::nullopt, 1},
+      {"a block of its listed size", u"Door.dwg", body("AC1018 door"), 11, 1},
+      {"an old release's block", u"Door.dwg", body("AC1.50 door"), std::nullopt, 1},
+      {"not found", u"Door.dwg", status(404), std::nullopt, 0},
+      // WinINet ends a body at its Content-Length and reports success: only the listed size tells.
+      {"a body cut at a Content-Length below the file's", u"Door.dwg", body("AC1018 door, first hal"), 40, 0},
+      {"a web page as a block", u"Door.dwg", body(portal), std::nullopt, 0},
+      {"a block without its version", u"Door.dwg", body("AC door"), std::nullopt, 0},
+      {"an item list", u"FileList.xml", body("<root><Item id=\"1\"/></root>"), std::nullopt, 1},
+      {"a web page as an item list", u"FileList.xml", body(portal), std::nullopt, 0},
+      {"a well-formed web page as an item list", u"FileList.xml", body("<html><body>Sign in</body></html>"),
+       std::nullopt, 0},
+      {"an item list that is not markup", u"FileList.xml", body("Service unavailable"), std::nullopt, 0},
+      {"an item list with two roots", u"FileList.xml", body("<root/><root/>"), std::nullopt, 0},
+  };
+  for (const PlausibilityCase& c : cases) {
+    SCOPED_TRACE(c.what);
+    base::files::writeWhole(folder.file(u"Door_.dwg"), "AC1018 Door_, the user's");
+    base::files::writeWhole(folder.file(u"Door.dwg"), "AC1015 old door");
+    base::files::writeWhole(folder.file(u"FileList.xml"), "<root>old</root>");
+    server.answer(u"/d", c.answer);
+    EXPECT_EQ(run(c.target, u"/d", true, c.listedSize), c.result);
+    std::string before = c.target == u"Door.dwg" ? "AC1015 old door" : "<root>old</root>";
+    EXPECT_EQ(contentOf(c.target), c.result == 1 ? c.answer.body : before);
+    EXPECT_EQ(contentOf(u"Door_.dwg"), "AC1018 Door_, the user's");
+    EXPECT_EQ(base::files::listFiles(folder.path()).size(), 3u);  // no part left
+  }
+}
+
+TEST_F(FetchWorkerTest, APartLeftByAnEndedDownloadGivesWayAndOneBeingWrittenStays) {
+  base::files::writeWhole(folder.file(u"Door.dwg.part"), "AC1018 what a killed gallery got");
+  server.answer(u"/d.dwg", body("AC1018 door"));
+  EXPECT_EQ(run(u"Door.dwg", u"/d.dwg"), 1);
+  EXPECT_EQ(contentOf(u"Door.dwg"), "AC1018 door");
+  EXPECT_FALSE(onDisk(u"Door.dwg.part"));
+
+  base::OutputFile other;  // another gallery downloading the same block
+  ASSERT_TRUE(other.createNew(folder.file(u"Door.dwg.part")));
+  ASSERT_TRUE(other.write("AC10", 4));
+  server.answer(u"/d.dwg", body("AC1018 door, again"));
+  EXPECT_EQ(run(u"Door.dwg", u"/d.dwg"), 0);
+  other.close();
+  EXPECT_EQ(contentOf(u"Door.dwg.part"), "AC10");
+  EXPECT_EQ(contentOf(u"Door.dwg"), "AC1018 door");
+}
+
+TEST_F(FetchWorkerTest, StalePartsGoAndHeldOnesAndTheUsersOwnFilesStay) {
+  for (const char16_t* name : {u"a.dwg.part", u"FileList.xml.part", u"held.dwg.part", u"notes.part", u"b.dwg"})
+    base::files::writeWhole(folder.file(name), "x");
+  base::OutputFile held;
+  ASSERT_TRUE(base::OutputFile::removeUnlessHeld(folder.file(u"held.dwg.part")));
+  ASSERT_TRUE(held.createNew(folder.file(u"held.dwg.part")));
+  EXPECT_EQ(update::removeStaleParts(folder.path()), 2u);
+  std::vector<std::u16string> left = base::files::listFiles(folder.path());
+  std::sort(left.begin(), left.end());
+  EXPECT_EQ(left, (std::vector<std::u16string>{u"b.dwg", u"held.dwg.part", u"notes.part"}));
 }
 
 // --- Windows that are absent or go away ---------------------------------------------------------------
@@ -190,26 +257,26 @@ TEST_F(FetchWorkerTest, WithoutAWindowTheFileIsReplacedAndNothingIsReported) {
 
 TEST_F(FetchWorkerTest, WindowGoneBeforeTheStartGetsNothing) {
   window->close();
-  server.answer(u"/a.dwg", body("block"));
+  server.answer(u"/a.dwg", body("AC1018 block"));
   EXPECT_EQ(run(u"a.dwg", u"/a.dwg"), 1);
   EXPECT_TRUE(window->messages().empty());
   EXPECT_TRUE(clock->sleeps().empty());
 }
 
 TEST_F(FetchWorkerTest, WindowClosedDuringTheDownloadStillGetsTheFileStored) {
-  FakeAnswer slow = body(std::string(4096, 's'));
+  FakeAnswer slow = body("AC1018" + std::string(4090, 's'));
   slow.msPerRead = 200;
   server.answer(u"/a.dwg", slow);
   window->closeAfter(1);
   EXPECT_EQ(run(u"a.dwg", u"/a.dwg"), 1);
-  EXPECT_EQ(contentOf(u"a.dwg"), std::string(4096, 's'));
+  EXPECT_EQ(contentOf(u"a.dwg"), "AC1018" + std::string(4090, 's'));
   std::vector<WindowMessage> seen = window->messages();
   ASSERT_EQ(seen.size(), 1u);
   EXPECT_EQ(seen[0].lParam, update::kProgressBase);
 }
 
 TEST_F(FetchWorkerTest, ProgressAndCompletionArriveInOrder) {
-  server.answer(u"/a.dwg", body("small"));
+  server.answer(u"/a.dwg", body("AC1018 small"));
   EXPECT_EQ(run(u"a.dwg", u"/a.dwg"), 1);
   std::vector<WindowMessage> seen = window->messages();
   ASSERT_EQ(seen.size(), 4u);  // the three quick-finish steps, then the completion
@@ -225,7 +292,7 @@ void waitForWorkersToEnd() {
 }
 
 TEST_F(FetchWorkerTest, StartedWorkerKeepsItsOwnCopyOfTheOrder) {
-  server.answer(u"/b/7.dwg", body("seven"));
+  server.answer(u"/b/7.dwg", body("AC1018 seven"));
   update::FetchOrder order{u"http://127.0.0.1/b/7.dwg", folder.file(u"Seven.dwg"), window};
   update::startFetchWorker(order, services());
   order.url = u"http://127.0.0.1/elsewhere.dwg";
@@ -234,7 +301,7 @@ TEST_F(FetchWorkerTest, StartedWorkerKeepsItsOwnCopyOfTheOrder) {
   ASSERT_TRUE(window->waitForPost());
   waitForWorkersToEnd();
   EXPECT_EQ(update::fetchWorkersRunning(), 0u);
-  EXPECT_EQ(contentOf(u"Seven.dwg"), "seven");
+  EXPECT_EQ(contentOf(u"Seven.dwg"), "AC1018 seven");
   EXPECT_FALSE(onDisk(u"Other.dwg"));
   expectCompletion(completions(), 1, update::kStepBlockFetched);
 }
@@ -246,7 +313,7 @@ TEST_F(FetchWorkerTest, StartedWorkerWithoutWindowRefreshesSilently) {
   waitForWorkersToEnd();
   EXPECT_EQ(update::fetchWorkersRunning(), 0u);
   EXPECT_EQ(contentOf(u"InkCasket.xml"), "<root/>");
-  EXPECT_FALSE(onDisk(u"InkCasket_.xml"));
+  EXPECT_FALSE(onDisk(u"InkCasket.xml.part"));
 }
 
 }  // namespace

@@ -41,8 +41,8 @@ protected:
     std::u16string folder = served->file(u"InkCasket");
     base::files::createDirectory(folder);
     base::files::createDirectory(base::joinPath(folder, u"园林"));
-    std::string block;
-    for (int i = 0; i < 5000; ++i) block += char('A' + i % 26);
+    std::string block = "AC1018";
+    for (int i = 6; i < 5000; ++i) block += char('A' + i % 26);
     base::files::writeWhole(base::joinPath(base::joinPath(folder, u"园林"), u"b1.dwg"), block);
     base::files::writeWhole(base::joinPath(base::joinPath(folder, u"园林"), u"园林.xml"), "<root><Item id=\"b1\"/></root>");
     server = new ServerProcess(base::toUtf8(served->path()));
@@ -57,9 +57,9 @@ protected:
     base::files::writeWhole(library.file(u"b1.dwg"), "old block");
   }
 
-  int32_t fetch(const std::u16string& path, uint16_t port = 0) {
+  int32_t fetch(const std::u16string& path, uint16_t port = 0, std::optional<uint64_t> size = std::nullopt) {
     update::FetchOrder order{u"http://127.0.0.1:" + base::decimal(port ? port : server->port()) + path,
-                             library.file(u"b1.dwg"), nullptr};
+                             library.file(u"b1.dwg"), nullptr, size};
     update::FetchServices services{[] { return openSocketSession(1500); }, std::make_shared<FakeClock>()};
     return update::fetchWorker(order, services);
   }
@@ -75,7 +75,7 @@ protected:
   }
   void expectOldBlockKept() {
     EXPECT_EQ(block(), "old block");
-    EXPECT_FALSE(base::files::exists(library.file(u"b1_.dwg")));
+    EXPECT_FALSE(base::files::exists(library.file(u"b1.dwg.part")));
   }
 
   static inline testing_support::TempFolder* served = nullptr;
@@ -87,16 +87,26 @@ protected:
 TEST_F(ServerFetchTest, PlainAnswerReplacesTheBlock) {
   EXPECT_EQ(fetch(blockPath), 1);
   EXPECT_EQ(block().size(), 5000u);
-  EXPECT_EQ(block().substr(0, 3), "ABC");
-  EXPECT_FALSE(base::files::exists(library.file(u"b1_.dwg")));
+  EXPECT_EQ(block().substr(0, 7), "AC1018G");
+  EXPECT_FALSE(base::files::exists(library.file(u"b1.dwg.part")));
 }
 
 TEST_F(ServerFetchTest, EveryFaultModeLeavesTheOldBlock) {
-  for (std::u16string mode : {u"404", u"no-length", u"short", u"long", u"drop", u"slow"}) {
+  for (std::u16string mode : {u"404", u"no-length", u"short", u"drop", u"slow", u"html"}) {
     control(u"/__fault?clear=1&mode=" + mode);
     EXPECT_EQ(fetch(blockPath), 0) << base::toUtf8(mode);
     expectOldBlockKept();
   }
+  // The body ends at a Content-Length below the file's size, and looks whole: the listed size tells.
+  control(u"/__fault?clear=1&mode=low-length");
+  EXPECT_EQ(fetch(blockPath, 0, 5000), 0);
+  expectOldBlockKept();
+}
+
+TEST_F(ServerFetchTest, BytesBeyondTheContentLengthAreNeverRead) {
+  control(u"/__fault?clear=1&mode=long");
+  EXPECT_EQ(fetch(blockPath, 0, 5000), 1);
+  EXPECT_EQ(block().size(), 5000u);
 }
 
 TEST_F(ServerFetchTest, RefusedPortLeavesTheOldBlock) {
@@ -106,7 +116,7 @@ TEST_F(ServerFetchTest, RefusedPortLeavesTheOldBlock) {
 
 TEST_F(ServerFetchTest, FaultForOnePatternSparesTheOthers) {
   control(u"/__fault?mode=404&path=*.xml");
-  EXPECT_EQ(fetch(blockPath), 1);
+  EXPECT_EQ(fetch(blockPath, 0, 5000), 1);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <algorithm>
 #include <cstring>
 #include <string>
 
@@ -60,7 +61,19 @@ public:
   }
   std::optional<uint32_t> statusCode() override { return status_; }
   std::optional<uint64_t> contentLength() override { return length_; }
+  // Like WinINet, the body ends at its Content-Length: bytes beyond it are never handed over.
   std::optional<size_t> read(char* into, size_t capacity) override {
+    if (length_) {
+      if (delivered_ >= *length_) return 0;
+      capacity = size_t(std::min<uint64_t>(capacity, *length_ - delivered_));
+    }
+    std::optional<size_t> got = readOnward(into, capacity);
+    if (got) delivered_ += *got;
+    return got;
+  }
+
+private:
+  std::optional<size_t> readOnward(char* into, size_t capacity) {
     if (!buffered_.empty()) {
       size_t count = std::min(capacity, buffered_.size());
       std::memcpy(into, buffered_.data(), count);
@@ -72,7 +85,6 @@ public:
     return size_t(got);
   }
 
-private:
   bool readHead() {
     char piece[1024];
     size_t end;
@@ -99,6 +111,7 @@ private:
   std::string buffered_;
   std::optional<uint32_t> status_;
   std::optional<uint64_t> length_;
+  uint64_t delivered_ = 0;
 };
 
 class SocketConnection final : public update::HttpConnection {

@@ -110,6 +110,25 @@ TEST_F(UpdateWalkTest, FirstWalkFetchesEveryLeafListAndEveryMissingBlockInOrder)
   EXPECT_TRUE(bench.traced(u"\n更新完成 7\n"));
 }
 
+TEST_F(UpdateWalkTest, EachWalkFirstClearsEndedDownloadsAndHandsOnTheListedSizes) {
+  base::files::writeWhole(base::joinPath(root, u"InkCasket.xml.part"), "<ro");
+  base::files::writeWhole(base::joinPath(stone, u"Granite.dwg.part"), "AC10");
+  base::files::writeWhole(base::joinPath(stone, u"Granite.dwg"), "AC1018 granite");
+  std::u16string treesUrl = std::u16string(kBase) + u"/Landscape/Trees/";
+  files[treesUrl + u"Trees.xml"] = "<root><Item id=\"t1\"><Name>Oak</Name><Spec/><Detail/><Mfrs/><Url/>"
+                                "<Size>4096</Size></Item><Item id=\"t2\"><Name>Pine</Name><Spec/><Detail/><Mfrs/>"
+                                "<Url/></Item></root>";
+  WalkBench& bench = openDialog();
+  EXPECT_FALSE(base::files::exists(base::joinPath(root, u"InkCasket.xml.part")));
+  EXPECT_FALSE(base::files::exists(base::joinPath(stone, u"Granite.dwg.part")));
+  ASSERT_GE(bench.fetches.size(), 3u);
+  EXPECT_EQ(bench.fetches[0].size, std::nullopt);  // the item list
+  EXPECT_EQ(bench.fetches[1].url, treesUrl + u"t1.dwg");
+  EXPECT_EQ(bench.fetches[1].size, 4096u);
+  EXPECT_EQ(bench.fetches[2].url, treesUrl + u"t2.dwg");
+  EXPECT_EQ(bench.fetches[2].size, std::nullopt);
+}
+
 TEST_F(UpdateWalkTest, LibraryAllOnDiskFetchesOnlyTheListsAndSaysItIsCurrent) {
   for (auto [f, name] : {std::pair{trees, u"01_Oak"}, {trees, u"Pine"}, {trees, u"Birch"}, {stone, u"Granite"},
                          {lights, u"Lamp"}})

@@ -19,6 +19,7 @@ namespace update_tests {
 struct StartedFetch {
   std::u16string url;
   std::u16string localPath;
+  std::optional<uint64_t> size;
 };
 
 class WalkBench final : public update::UpdateWalkHost {
@@ -39,8 +40,8 @@ public:
 
   const library::CategoryTable& categoryTable() const override { return table; }
   void postStep(int32_t step) override { posted.push_back(step); }
-  void startFetch(const std::u16string& url, const std::u16string& localPath) override {
-    fetches.push_back({url, localPath});
+  void startFetch(const std::u16string& url, const std::u16string& localPath, std::optional<uint64_t> size) override {
+    fetches.push_back({url, localPath, size});
     pending_ = true;
   }
   void setStatus(const std::u16string& text) override { statuses.push_back(text); }

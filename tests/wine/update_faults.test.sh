@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The update walk against a server that breaks a block's answer (404, no Content-Length, short
-# body, connection dropped mid-body), under Wine through WinINet: the walk ends at that block, the
-# third of its category, with "已更新2个图块" and a reload; the two stored blocks are whole, the
+# body, connection dropped mid-body, a web page, a Content-Length below the size the item list
+# gives), under Wine through WinINet: the walk ends at that block, the third of its category, with
+# "已更新2个图块" and a reload; the two stored blocks are whole, the
 # failed one is not on disk, and no temporary file is left. A body longer than its Content-Length
 # is cut at that length by WinINet itself, so the block arrives whole and the walk completes.
 set -uo pipefail
@@ -13,6 +14,8 @@ columns=$(served_folder 02_结构/01_柱)
 ids=($(item_ids "$columns"))
 template="$work/template"
 make_structure_root "$template"
+# The published item list gives each block's size: the low-length answer is told by it.
+grep -q "<Size>" "$work/server$(item_list "$columns")" || fail "the published item list gives no sizes"
 
 name_of() { grep -A1 "id=\"$1\"" "$work/server$(item_list "$columns")" | sed -n 's/.*<Name>\(.*\)<\/Name>.*/\1/p'; }
 
@@ -24,7 +27,7 @@ run_update() {
   wait_opened update 1
 }
 
-for mode in 404 no-length short drop; do
+for mode in 404 no-length short drop html low-length; do
   data="$work/data-$mode"
   cp -r "$template" "$data"
   clear_faults

@@ -149,10 +149,10 @@ click() {
 # same_as_server LOCAL SERVER_PATH: the library file equals the server's copy byte for byte.
 same_as_server() { cmp -s "$1" "$work/server$2"; }
 
-# no_temporaries DATA_ROOT: no download left a sibling behind.
+# no_temporaries DATA_ROOT: no download left its private ".part" file behind.
 no_temporaries() {
   local left
-  left=$(find "$1" -name '*_.xml' -o -name '*_.dwg')
+  left=$(find "$1" -name '*.part')
   [ -z "$left" ] || fail "temporary files left: $left"
 }
 

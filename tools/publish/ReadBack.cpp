@@ -52,7 +52,7 @@ private:
   void block(const Folder& f, const Block& b, const library::BlockRecord& read, const std::u16string& size) {
     std::string where = shown(f.path + u"/" + b.file);
     library::BlockRecord meant{read.folderUrl, read.folder, b.id, b.name, itemValue(b.spec), itemValue(b.detail),
-                               itemValue(b.mfrs), itemValue(b.url)};
+                               itemValue(b.mfrs), itemValue(b.url), b.size};
     if (!(read == meant)) differ(where + ": its item reads back as " + base::toUtf8(read.id) + " " + base::toUtf8(read.name));
     if (size != base::decimal(int64_t(b.size))) differ(where + ": its <Size> reads back as " + base::toUtf8(size));
   }
