@@ -130,6 +130,12 @@ bool endsWith(std::u16string_view text, std::u16string_view suffix) {
 
 char16_t asciiLower(char16_t c) { return c >= u'A' && c <= u'Z' ? char16_t(c + 32) : c; }
 
+std::u16string asciiLowered(std::u16string_view text) {
+  std::u16string out(text);
+  for (char16_t& c : out) c = asciiLower(c);
+  return out;
+}
+
 bool equalsIgnoreAsciiCase(std::u16string_view a, std::u16string_view b) {
   if (a.size() != b.size()) return false;
   for (size_t i = 0; i < a.size(); ++i)

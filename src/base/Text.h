@@ -24,6 +24,7 @@ bool endsWith(std::u16string_view text, std::u16string_view suffix);
 // ASCII-only case folding (A-Z), enough for names, schemes and extensions.
 char16_t asciiLower(char16_t c);
 bool equalsIgnoreAsciiCase(std::u16string_view a, std::u16string_view b);
+std::u16string asciiLowered(std::u16string_view text);
 
 std::u16string trimmed(std::u16string_view text);     // blanks, tabs, CR and LF at both ends
 std::u16string decimal(int64_t value);

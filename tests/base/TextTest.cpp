@@ -54,6 +54,7 @@ TEST(Text, TrimAndCaseHelpers) {
   EXPECT_EQ(trimmed(u" \t id 1 \r\n"), u"id 1");
   EXPECT_TRUE(equalsIgnoreAsciiCase(u"HTTP://", u"http://"));
   EXPECT_FALSE(equalsIgnoreAsciiCase(u"Ä", u"ä"));
+  EXPECT_EQ(asciiLowered(u"LPT1.Dwg 园林Ä"), u"lpt1.dwg 园林Ä");
   EXPECT_TRUE(endsWith(u"a.xml", u".xml"));
   EXPECT_FALSE(startsWith(u"a", u"ab"));
 }

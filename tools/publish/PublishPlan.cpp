@@ -16,12 +16,6 @@ namespace publish {
 
 namespace {
 
-std::u16string lowered(std::u16string_view name) {
-  std::u16string out;
-  for (char16_t c : name) out += base::asciiLower(c);
-  return out;
-}
-
 class Planner {
 public:
   Planner(const std::u16string& sourceRoot, PublishState& state, Problems& problems)
@@ -48,7 +42,7 @@ private:
     std::set<std::u16string> taken;
     for (Folder& f : siblings) {
       auto kept = state_.folders.find(f.path);
-      if (kept != state_.folders.end() && taken.insert(lowered(kept->second)).second) f.remote = kept->second;
+      if (kept != state_.folders.end() && taken.insert(base::asciiLowered(kept->second)).second) f.remote = kept->second;
     }
     for (size_t k = 0; k < siblings.size(); ++k) {
       Folder& f = siblings[k];
@@ -56,7 +50,7 @@ private:
         std::u16string wanted = urlSafePart(library::displayName(f.name));
         if (wanted.size() < 2) wanted = (f.level == 1 ? u"s" : f.level == 2 ? u"c" : u"sc") + base::decimal(int64_t(k + 1));
         f.remote = wanted;
-        for (int n = 2; !taken.insert(lowered(f.remote)).second; ++n) f.remote = wanted + u"-" + base::decimal(n);
+        for (int n = 2; !taken.insert(base::asciiLowered(f.remote)).second; ++n) f.remote = wanted + u"-" + base::decimal(n);
       }
       names(f.folders);
     }
