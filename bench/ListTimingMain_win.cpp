@@ -50,7 +50,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   HWND frame = CreateWindowExW(0, L"STATIC", L"thumblist-timing", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 420, 420,
                                nullptr, nullptr, nullptr, nullptr);
   thumbs::CDWGListView list;
-  if (!frame || !list.Create(frame, RECT{0, 0, 392, 367}, 2213)) return 1;
+  HFONT font = HFONT(GetStockObject(DEFAULT_GUI_FONT));
+  if (!frame || !list.Create(frame, RECT{0, 0, 392, 367}, 2213, font)) return 1;
   std::vector<std::u16string> paths = dwgFilesIn(base::fromWide(arguments[1]));
   double cold = timedLoad(list, paths);
   double warm = timedLoad(list, paths);

@@ -8,6 +8,7 @@
 #include <atomic>
 #include <cstdio>
 
+#include "base/KernelHandle.h"
 #include "base/Text.h"
 
 namespace base::files {
@@ -51,43 +52,37 @@ std::optional<uint64_t> size(const std::u16string& path) {
 
 bool readWhole(const std::u16string& path, std::string& bytes) {
   bytes.clear();
-  int fd = ::open(native(path).c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return false;
+  KernelHandle file(::open(native(path).c_str(), O_RDONLY | O_CLOEXEC));
   struct stat st;
-  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-    ::close(fd);
-    return false;
-  }
+  if (!file || ::fstat(file.get(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
   bytes.resize(size_t(st.st_size));
   size_t got = 0;
   while (got < bytes.size()) {
-    ssize_t n = ::read(fd, bytes.data() + got, bytes.size() - got);
+    ssize_t n = ::read(file.get(), bytes.data() + got, bytes.size() - got);
     if (n <= 0) break;
     got += size_t(n);
   }
-  ::close(fd);
   bytes.resize(got);
   return true;
 }
 
 bool writeWhole(const std::u16string& path, std::string_view bytes) {
-  int fd = ::open(native(path).c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-  if (fd < 0) return false;
+  KernelHandle file(::open(native(path).c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
+  if (!file) return false;
   size_t done = 0;
   while (done < bytes.size()) {
-    ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+    ssize_t n = ::write(file.get(), bytes.data() + done, bytes.size() - done);
     if (n <= 0) break;
     done += size_t(n);
   }
-  bool ok = ::close(fd) == 0 && done == bytes.size();
+  bool ok = file.close() && done == bytes.size();
   return ok;
 }
 
 bool append(const std::u16string& path, std::string_view bytes) {
-  int fd = ::open(native(path).c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
-  if (fd < 0) return false;
-  ssize_t n = ::write(fd, bytes.data(), bytes.size());
-  ::close(fd);
+  KernelHandle file(::open(native(path).c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644));
+  if (!file) return false;
+  ssize_t n = ::write(file.get(), bytes.data(), bytes.size());
   return n == ssize_t(bytes.size());
 }
 
@@ -112,15 +107,15 @@ std::u16string scratchFor(const std::u16string& path) {
 }
 
 bool createNew(const std::u16string& path) {
-  int fd = ::open(native(path).c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-  return fd >= 0 && ::close(fd) == 0;
+  KernelHandle file(::open(native(path).c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644));
+  return file && file.close();
 }
 
 bool replaceAtomically(const std::u16string& source, const std::u16string& target) {
-  int fd = ::open(native(source).c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return false;
-  bool onDisk = ::fsync(fd) == 0;
-  ::close(fd);
+  KernelHandle file(::open(native(source).c_str(), O_RDONLY | O_CLOEXEC));
+  if (!file) return false;
+  bool onDisk = ::fsync(file.get()) == 0;
+  file.close();
   return onDisk && ::rename(native(source).c_str(), native(target).c_str()) == 0;
 }
 

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "base/KernelHandle.h"
+
 namespace base {
 
 inline constexpr uint32_t kNamedLockWait = 10000;  // milliseconds
@@ -22,7 +24,7 @@ public:
   bool held() const { return held_; }
 
 private:
-  intptr_t handle_ = -1;
+  KernelHandle handle_;
   bool held_ = false;
 };
 

@@ -26,12 +26,12 @@ std::string lockFileFor(std::u16string_view name) {
 // Each NamedLock opens the file anew, so two in one process exclude each other as two programs do.
 NamedLock::NamedLock(std::u16string_view name) {
   const std::string path = lockFileFor(name);
-  int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-  if (fd < 0) {
+  handle_ = KernelHandle(::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600));
+  if (!handle_) {
     logFailure(u"open the lock file " + fromUtf8(path), uint32_t(errno));
     return;
   }
-  handle_ = fd;
+  const int fd = handle_.get();
   const uint32_t start = tickCount();
   while (!(held_ = ::flock(fd, LOCK_EX | LOCK_NB) == 0)) {
     if (errno != EWOULDBLOCK && errno != EINTR) break;
@@ -41,8 +41,7 @@ NamedLock::NamedLock(std::u16string_view name) {
   if (!held_) logFailure(u"lock " + fromUtf8(path), uint32_t(errno));
 }
 
-NamedLock::~NamedLock() {
-  if (handle_ >= 0) ::close(int(handle_));  // closing ends the flock
-}
+// The handle's closing ends the flock.
+NamedLock::~NamedLock() = default;
 
 }  // namespace base

@@ -10,23 +10,20 @@ namespace base {
 NamedLock::NamedLock(std::u16string_view name) {
   // "Local\": one per logon session, which is where all galleries of the user run.
   std::u16string full = u"Local\\" + std::u16string(name);
-  HANDLE mutex = CreateMutexW(nullptr, FALSE, wide(full));
-  if (!mutex) {
+  handle_ = KernelHandle(CreateMutexW(nullptr, FALSE, wide(full)));
+  if (!handle_) {
     logFailure(u"create the mutex " + full, GetLastError());
     return;
   }
-  handle_ = reinterpret_cast<intptr_t>(mutex);
   // An abandoned mutex (its holder died) is held now all the same; the files it guarded are whole,
   // since every save replaces them in one step.
-  DWORD waited = WaitForSingleObject(mutex, kNamedLockWait);
+  DWORD waited = WaitForSingleObject(handle_.get(), kNamedLockWait);
   held_ = waited == WAIT_OBJECT_0 || waited == WAIT_ABANDONED;
   if (!held_) logFailure(u"wait for the mutex " + full, waited == WAIT_TIMEOUT ? WAIT_TIMEOUT : GetLastError());
 }
 
 NamedLock::~NamedLock() {
-  HANDLE mutex = reinterpret_cast<HANDLE>(handle_);
-  if (held_ && !ReleaseMutex(mutex)) logFailure(u"release a mutex", GetLastError());
-  if (handle_ != -1) CloseHandle(mutex);
+  if (held_ && !ReleaseMutex(handle_.get())) logFailure(u"release a mutex", GetLastError());
 }
 
 }  // namespace base

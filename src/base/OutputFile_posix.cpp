@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <utility>
 
 #include "base/FailureLog.h"
 #include "base/Text.h"
@@ -16,13 +17,9 @@ namespace base {
 
 bool OutputFile::createNew(const std::u16string& path) {
   close();
-  int fd = ::open(toUtf8(path).c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-  if (fd < 0) return false;
-  if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-    ::close(fd);
-    return false;
-  }
-  handle_ = fd;
+  KernelHandle file(::open(toUtf8(path).c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644));
+  if (!file || ::flock(file.get(), LOCK_EX | LOCK_NB) != 0) return false;
+  file_ = std::move(file);
   return true;
 }
 
@@ -30,7 +27,7 @@ bool OutputFile::write(const void* bytes, size_t count) {
   if (!isOpen()) return false;
   const char* next = static_cast<const char*>(bytes);
   while (count > 0) {
-    ssize_t n = ::write(int(handle_), next, count);
+    ssize_t n = ::write(file_.get(), next, count);
     if (n < 0 && errno == EINTR) continue;
     if (n <= 0) return false;
     next += n;
@@ -39,22 +36,12 @@ bool OutputFile::write(const void* bytes, size_t count) {
   return true;
 }
 
-void OutputFile::close() {
-  if (!isOpen()) return;
-  ::close(int(handle_));
-  handle_ = kNone;
-}
-
 bool OutputFile::removeUnlessHeld(const std::u16string& path) {
   std::string name = toUtf8(path);
-  int fd = ::open(name.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return false;
-  bool removed = false;
-  if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
-    removed = ::unlink(name.c_str()) == 0;
-    if (!removed) logFailure(u"remove " + path, uint32_t(errno));
-  }
-  ::close(fd);
+  KernelHandle file(::open(name.c_str(), O_RDONLY | O_CLOEXEC));
+  if (!file || ::flock(file.get(), LOCK_EX | LOCK_NB) != 0) return false;
+  bool removed = ::unlink(name.c_str()) == 0;
+  if (!removed) logFailure(u"remove " + path, uint32_t(errno));
   return removed;
 }
 

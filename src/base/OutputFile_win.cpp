@@ -11,11 +11,9 @@ bool OutputFile::createNew(const std::u16string& path) {
   close();
   // Readers may look, but without FILE_SHARE_WRITE a second writer fails here, and without
   // FILE_SHARE_DELETE nobody can remove or rename the file while it is being written.
-  HANDLE h = CreateFileW(wide(path), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_NEW,
-                         FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (h == INVALID_HANDLE_VALUE) return false;
-  handle_ = reinterpret_cast<intptr_t>(h);
-  return true;
+  file_ = KernelHandle(CreateFileW(wide(path), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_NEW,
+                                   FILE_ATTRIBUTE_NORMAL, nullptr));
+  return isOpen();
 }
 
 bool OutputFile::write(const void* bytes, size_t count) {
@@ -24,18 +22,12 @@ bool OutputFile::write(const void* bytes, size_t count) {
   while (count > 0) {
     DWORD piece = count > 0x40000000u ? 0x40000000u : DWORD(count);
     DWORD written = 0;
-    if (!WriteFile(reinterpret_cast<HANDLE>(handle_), next, piece, &written, nullptr) || written == 0)
+    if (!WriteFile(file_.get(), next, piece, &written, nullptr) || written == 0)
       return false;
     next += written;
     count -= written;
   }
   return true;
-}
-
-void OutputFile::close() {
-  if (!isOpen()) return;
-  CloseHandle(reinterpret_cast<HANDLE>(handle_));
-  handle_ = kNone;
 }
 
 bool OutputFile::removeUnlessHeld(const std::u16string& path) {

@@ -6,23 +6,23 @@
 #include <cstdint>
 #include <string>
 
+#include "base/KernelHandle.h"
+
 namespace base {
 
 class ReadOnlyFile {
 public:
   explicit ReadOnlyFile(const std::u16string& path);
-  ~ReadOnlyFile();
   ReadOnlyFile(const ReadOnlyFile&) = delete;
   ReadOnlyFile& operator=(const ReadOnlyFile&) = delete;
 
-  bool isOpen() const { return open_; }
+  bool isOpen() const { return bool(file_); }
   uint64_t size() const { return size_; }
   // Reads up to count bytes at offset; returns how many arrived (fewer at the end of the file).
   size_t readAt(uint64_t offset, void* into, size_t count) const;
 
 private:
-  intptr_t handle_ = -1;
-  bool open_ = false;
+  KernelHandle file_;
   uint64_t size_ = 0;
 };
 

@@ -4,6 +4,7 @@
 #include "gallery/GalleryCommand.h"
 #include "library/PathsAndSettings.h"
 #include "resource.h"
+#include "skin/UiFont.h"
 
 namespace gallery {
 
@@ -63,7 +64,7 @@ void CGalleryDlg::skinButtons() {
 }
 
 void CGalleryDlg::createThumbnailList() {
-  m_listView.Create(handle(), kListRect, IDC_THUMBNAIL_LIST);
+  m_listView.Create(handle(), kListRect, IDC_THUMBNAIL_LIST, skin::uiFont());
   m_listView.setChosenHandler([this](int64_t position) { model_->itemChosen(position); });
   m_listView.setDraggedHandler([this](int64_t position, thumbs::DragEnd end) { model_->itemDragged(position, end); });
   m_listView.setPreviewTextsHandler([this](int64_t position) {

@@ -27,12 +27,14 @@ CDWGListView::CDWGListView() : loader_(*this) { loader_.setStopWait(handleSentMe
 
 CDWGListView::~CDWGListView() { loader_.StopLoader(); }
 
-bool CDWGListView::Create(HWND parent, const RECT& rect, UINT id) {
+bool CDWGListView::Create(HWND parent, const RECT& rect, UINT id, HFONT font) {
   HWND list = CreateWindowExW(0, WC_LISTVIEWW, L"ListView", WS_CHILD | WS_VISIBLE | kListStyles, rect.left, rect.top,
                               rect.right - rect.left, rect.bottom - rect.top, parent,
                               reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), win::programInstance(), nullptr);
   if (!list) base::logFailure(u"create the thumbnail list", GetLastError());
   if (!list || !subclass(list)) return false;
+  // Before any item: the control sizes its labels from the font it holds when they are laid out.
+  send(WM_SETFONT, WPARAM(font), FALSE);
   prepareList();
   return true;
 }

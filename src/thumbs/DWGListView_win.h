@@ -41,7 +41,8 @@ public:
   ~CDWGListView() override;
 
   // Creates the list as a visible child of the main window; the window also receives the clicks.
-  bool Create(HWND parent, const RECT& rect, UINT id);
+  // The captions are drawn in font, and their label height is measured from it.
+  bool Create(HWND parent, const RECT& rect, UINT id, HFONT font);
 
   // Called with the item's data value on a double-click on an item.
   void setChosenHandler(std::function<void(int64_t)> chosen) { chosen_ = std::move(chosen); }

@@ -1,0 +1,12 @@
+#include "base/KernelHandle.h"
+
+#include <windows.h>
+
+namespace base {
+
+bool KernelHandle::close() {
+  if (!*this) return true;
+  return CloseHandle(std::exchange(handle_, kNone)) != 0;
+}
+
+}  // namespace base
