@@ -63,9 +63,9 @@ stage "native build and tests"
 build native build/native -DCMAKE_BUILD_TYPE=RelWithDebInfo && run_ctest native build/native
 
 stage "native tests under address and undefined-behaviour sanitizers"
-# Only the unit tests and the inspector (whose checks run here too): the benchmarks and the other
-# tools gain nothing from a second, slower build.
-sanitized=blockery-inspect
+# Only the unit tests, the inspector and the publish tool (whose checks run here too): the benchmarks
+# and the other tools gain nothing from a second, slower build.
+sanitized="blockery-inspect blockery-publish publish_tests"
 for dir in tests/*/; do
   sub=$(basename "$dir")
   [ -d "src/$sub" ] && ls "$dir"*.cpp 2>/dev/null | grep -qv '_win\.cpp$' && sanitized+=" ${sub}_tests"

@@ -27,7 +27,9 @@ void GalleryModel::chooseCatalogueBlock(int64_t position) {
 void GalleryModel::itemDragged(int64_t position, thumbs::DragEnd end) {
   if (end != thumbs::DragEnd::Dropped || listMode_ == ListMode::UserBlocks) return;
   if (position < 0 || static_cast<uint64_t>(position) >= shown_.size()) return;
-  library::recordRecentBlock(recent_, shown_[static_cast<size_t>(position)]);
+  const library::BlockRecord& block = shown_[static_cast<size_t>(position)];
+  library::recordRecentBlock(recent_, block);
+  library::recordRecentBlock(recentChosen_, block);
 }
 
 // A user's own file is handed off like a catalogue block but is not a recent block.

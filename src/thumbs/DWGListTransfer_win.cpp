@@ -13,7 +13,9 @@ namespace thumbs {
 
 namespace {
 
-constexpr DWORD kHoverMilliseconds = 500;
+constexpr UINT_PTR kRestTimer = 0x5052;  // apart from the list control's own timers
+constexpr UINT kRestMilliseconds = 500;
+constexpr UINT kWatchMilliseconds = 100;
 
 POINT pointOf(LPARAM lParam) { return POINT{short(LOWORD(lParam)), short(HIWORD(lParam))}; }
 
@@ -30,7 +32,7 @@ bool CDWGListView::OnParentNotify(const NMHDR& header) {
 
 void CDWGListView::dragItem(int item, POINT point) {
   if (item < 0 || size_t(item) >= paths().size()) return;
-  popup_.hide();
+  hidePreview();
   RECT tile{LVIR_ICON, 0, 0, 0};
   send(LVM_GETITEMRECT, WPARAM(item), reinterpret_cast<LPARAM>(&tile));
   // The icon rectangle is wider than the tile, which is centred in it.
@@ -71,41 +73,59 @@ bool CDWGListView::inputMessage(UINT message, WPARAM wParam, LPARAM lParam, LRES
       // The control's own handling first: it is what starts a drag.
       result = defaultHandling(message, wParam, lParam);
       if (popup_.item() >= 0 && itemAt(pointOf(lParam)) != popup_.item()) popup_.hide();
-      trackHover();
+      // A move report without a move (the system sends some after redraws) must not start the
+      // half second again, or a busy list would never show the preview.
+      if (lParam != lastMove_) SetTimer(handle(), kRestTimer, kRestMilliseconds, nullptr);
+      lastMove_ = lParam;
       return true;
-    case WM_MOUSEHOVER:
-      showLargePreview(pointOf(lParam));
-      return false;
-    case WM_MOUSELEAVE:
+    case WM_TIMER:
+      if (wParam != kRestTimer) return false;
+      mouseRested();
+      result = 0;
+      return true;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MOUSEWHEEL:
     case WM_VSCROLL:
     case WM_KILLFOCUS:
-      popup_.hide();
+      hidePreview();
       return false;
   }
   return false;
 }
 
-// Each move starts the half second again, so the preview comes once the mouse rests.
-void CDWGListView::trackHover() {
-  TRACKMOUSEEVENT track{};
-  track.cbSize = sizeof(track);
-  track.dwFlags = TME_HOVER | TME_LEAVE;
-  track.hwndTrack = handle();
-  track.dwHoverTime = kHoverMilliseconds;
-  TrackMouseEvent(&track);
+// The timer first waits for the mouse to rest, then watches it while the preview shows: the
+// preview goes when the mouse leaves its thumbnail, whether or not the list hears of the move.
+void CDWGListView::mouseRested() {
+  POINT cursor{};
+  GetCursorPos(&cursor);
+  POINT point = cursor;
+  ScreenToClient(handle(), &point);
+  bool over = WindowFromPoint(cursor) == handle();
+  int item = over ? itemAt(point) : -1;
+  if (popup_.item() >= 0) {
+    if (item != popup_.item()) hidePreview();
+    return;
+  }
+  if (item < 0) {
+    KillTimer(handle(), kRestTimer);
+    return;
+  }
+  showLargePreview(point);
+  if (popup_.item() >= 0) SetTimer(handle(), kRestTimer, kWatchMilliseconds, nullptr);
+}
+
+void CDWGListView::hidePreview() {
+  popup_.hide();
+  KillTimer(handle(), kRestTimer);
+  lastMove_ = -1;
 }
 
 // While the loader runs the cache is the loader's, so the preview waits for it to finish.
 void CDWGListView::showLargePreview(POINT point) {
   int item = itemAt(point);
   if (item < 0 || size_t(item) >= paths().size() || GetCapture()) return;
-  if (loader_.loading()) {
-    trackHover();
-    return;
-  }
+  if (loader_.loading()) return;  // the timer asks again
   const base::Image* preview = CImageThumbCachedMgr::instance().Lookup(paths()[size_t(item)]);
   PreviewTexts texts = previewTexts_ ? previewTexts_(dataOf(item)) : PreviewTexts{};
   POINT cursor = point;

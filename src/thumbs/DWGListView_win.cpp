@@ -120,7 +120,7 @@ bool CDWGListView::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
 }
 
 void CDWGListView::resetList(size_t imageCount) {
-  popup_.hide();
+  hidePreview();
   m_imageList.clear();
   send(LVM_DELETEALLITEMS);
   ImageList_SetImageCount(m_imageList.get(), UINT(imageCount));

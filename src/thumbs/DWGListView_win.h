@@ -82,7 +82,8 @@ private:
   HBITMAP tileBitmap(int item) const;
   void copySelectedItem();
   bool inputMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
-  void trackHover();
+  void mouseRested();
+  void hidePreview();
   void showLargePreview(POINT point);
 
   // ThumbListSink: the loader's calls, as synchronous messages to the list window.
@@ -101,6 +102,7 @@ private:
   std::function<void(int64_t, DragEnd)> dragged_;
   std::function<PreviewTexts(int64_t)> previewTexts_;
   PreviewPopup popup_;
+  LPARAM lastMove_ = -1;  // where the mouse last moved in the list, as WM_MOUSEMOVE gives it
   std::function<void(int64_t)> clicked_;
   std::function<void(int32_t)> delete_;
   ThumbLoader loader_;

@@ -40,7 +40,7 @@ expect_eq "$(tr -d '\r' <"$WORK/arx.log" | grep -c '^drop ')" 0 "drops after Esc
 expect_eq "$(field "$(probe find "$HOSTED_TITLE")" visible)" 1 "gallery shown after a drag ended with Esc"
 
 drag_item 0 240 120
-wait_until [ "$(host_title)" = "$first_path" ] || fail "the drop did not reach the host: '$(host_title)'"
+wait_until eval '[ "$(host_title)" = "$first_path" ]' || fail "the drop did not reach the host: '$(host_title)'"
 expect_eq "$(handoffs_in "$WORK/arx.log")" 0 "hand-off messages after a drop"
 expect_eq "$(field "$(probe find "$HOSTED_TITLE")" visible)" 1 "gallery shown after a drop"
 # Ctrl+C on the selected thumbnail; a probe reads the clipboard.
@@ -48,13 +48,13 @@ click_at $(item_point 2)
 sleep 0.3
 xdotool key ctrl+c
 third_path="$(winepath -w "$DATA_ROOT")\\01_建筑\\01_门\\推拉门.dwg"
-wait_until [ "$(probe clipboard)" = "files=1 path=$third_path name=$third_path" ] ||
+wait_until eval '[ "$(probe clipboard)" = "files=1 path=$third_path name=$third_path" ]' ||
   fail "the clipboard did not get the block: $(probe clipboard)"
 
 # The mouse resting on a thumbnail: the larger preview, then gone when the mouse leaves the list.
 read -r x y <<<"$(item_point 1)"
 xdotool mousemove $((x - 3)) $((y - 3)) sleep 0.1 mousemove "$x" "$y"
-wait_until [ "$(field "$(probe popup)" visible)" = 1 ] || fail "no larger preview appeared"
+wait_until eval '[ "$(field "$(probe popup)" visible)" = 1 ]' || fail "no larger preview appeared: $(probe popup)"
 popup=$(probe popup)
 note "preview: $popup"
 [ "$(field "$popup" width)" -gt 200 ] && [ "$(field "$popup" width)" -le 280 ] || fail "preview width: $popup"
@@ -63,15 +63,16 @@ import -window root -crop "$(field "$popup" width)x$(field "$popup" height)+$(fi
   +repage "$ARTIFACTS/gallery-large-preview.png"
 note "screenshot: $ARTIFACTS/gallery-large-preview.png"
 xdotool mousemove $((GALLERY_X + 90)) $((GALLERY_Y + 150))
-wait_until [ "$(field "$(probe popup)" visible)" = 0 ] || fail "the larger preview stayed after the mouse left"
+wait_until eval '[ "$(field "$(probe popup)" visible)" = 0 ]' || fail "the larger preview stayed after the mouse left"
 # The host hides the gallery while the mouse rests: the preview goes with it.
 xdotool mousemove $((x + 3)) $((y + 3)) sleep 0.1 mousemove "$x" "$y"
-wait_until [ "$(field "$(probe popup)" visible)" = 1 ] || fail "no larger preview appeared the second time"
+wait_until eval '[ "$(field "$(probe popup)" visible)" = 1 ]' || fail "no larger preview appeared the second time"
 expect_eq "$(probe command "$GALLERY" 6)" answer=0 "answer to code 6"
-wait_until [ "$(field "$(probe popup)" visible)" = 0 ] || fail "the larger preview stayed with the gallery hidden"
+wait_until eval '[ "$(field "$(probe popup)" visible)" = 0 ]' || fail "the larger preview stayed with the gallery hidden"
 probe command "$GALLERY" 0 >/dev/null
 
 run_gallery arx close || fail "arx close did not end"
 wait_for_exit "$GALLERY_PID" || fail "arx close did not end the gallery"
-expect_eq "$(recent_ids | tr '\n' ' ')" "10001 " "recent blocks (单开门 dropped; 防火门's drag ended with Esc)"
+door_id=$(tr -d '\r\n' <"$DATA_ROOT/01_建筑/01_门/FileList.xml" | sed -n 's/.*<Item id="\([^"]*\)"> *<Name>单开门\.dwg<.*/\1/p')
+expect_eq "$(recent_ids | tr '\n' ' ')" "$door_id " "recent blocks (单开门 dropped; 防火门's drag ended with Esc)"
 echo "PASS"

@@ -23,7 +23,7 @@ wait_until list_holds 4 || fail "\"xz\" did not show its four blocks: $(list_cou
 expect_eq "$(field "$(tree_state)" caret)" "" "tree selection during the search"
 expect_eq "$(probe listitem "$GALLERY" 0 | sed -e 's/^.* text=//')" 旋转楼梯A "first result"
 expect_eq "$(probe listitem "$GALLERY" 3 | sed -e 's/^.* text=//')" 异形柱 "the name substring last"
-wait_until [ "$(ink_in 380x80+181+75)" = 1 ] || fail "no thumbnail was drawn"
+wait_until eval '[ "$(ink_in 380x80+181+75)" = 1 ]' || fail "no thumbnail was drawn"
 sleep 1  # the list's loader finishes its last pass before the double-click
 mkdir -p "$ARTIFACTS"
 capture "$ARTIFACTS/gallery-search.png" 590x454+0+0

@@ -16,7 +16,7 @@ expect_eq "$GALLERY_X,$GALLERY_Y" "$(((sw - 590) / 2)),$(((sh - 454) / 2))" "cen
 
 wait_until caret_is 图库 || fail "the root was not selected: $(tree_state)"
 wait_until list_holds 5 || fail "the root did not show the first category's five blocks: $(list_count)"
-wait_until [ "$(ink_in 380x80+181+75)" = 1 ] || fail "no thumbnail was drawn"
+wait_until eval '[ "$(ink_in 380x80+181+75)" = 1 ]' || fail "no thumbnail was drawn"
 expect_eq "$(probe listitem "$GALLERY" 0 | sed -e 's/^.* text=//')" 单开门 "first caption"
 
 # Tabs: 【   建筑   】 ... ; the second tab opens "结构".
@@ -28,22 +28,22 @@ expect_eq "$(field "$(tree_state)" expanded)" 1 "结构 expanded"
 wait_until list_holds 3 || fail "结构 did not show the three columns: $(list_count)"
 
 click_at $(control_point 1016)
-wait_until [ "$(control_text 1000)" = "【   电气   】" ] || fail "》 did not turn the page: $(control_text 1000)"
+wait_until eval '[ "$(control_text 1000)" = "【   电气   】" ]' || fail "》 did not turn the page: $(control_text 1000)"
 click_at $(control_point 1010)
 wait_until caret_is 园林景观 || fail "the last tab of page two did not select 园林景观: $(tree_state)"
 click_at $(control_point 1016)
-wait_until [ "$(control_text 1000)" = "【园林景观】" ] || fail "the second 》 did not turn the page: $(control_text 1000)"
+wait_until eval '[ "$(control_text 1000)" = "【园林景观】" ]' || fail "the second 》 did not turn the page: $(control_text 1000)"
 expect_eq "$(field "$(probe control "$GALLERY" 1010)" visible)" 0 "the fifth tab on the last page"
 click_at $(control_point 1015)
 sleep 0.6  # past the double-click time: a second press that soon is a double click, not a click
 click_at $(control_point 1015)
-wait_until [ "$(control_text 1000)" = "【   建筑   】" ] || fail "《 did not return to the first page"
+wait_until eval '[ "$(control_text 1000)" = "【   建筑   】" ]' || fail "《 did not return to the first page"
 
 # The details panel: empty, then the clicked block's name.
 wait_until list_has_items || fail "the list emptied"
 expect_eq "$(ink_in 100x12+40+310)" 0 "name value before a click"
 click_at $(item_point 1)
-wait_until [ "$(ink_in 100x12+40+310)" = 1 ] || fail "a click on a thumbnail did not fill the details panel"
+wait_until eval '[ "$(ink_in 100x12+40+310)" = 1 ]' || fail "a click on a thumbnail did not fill the details panel"
 
 mkdir -p "$ARTIFACTS"
 capture "$ARTIFACTS/gallery-window.png" 590x454+0+0

@@ -34,7 +34,7 @@ start_host draftwell --title Draftwell
 draftwell=$HOST_WINDOW
 expect_eq "$(probe command "$GALLERY" 9 "$draftwell")" answer=0 "answer to code 9"
 double_click_at $(item_point 3)
-wait_until [ "$(handoffs_in "$WORK/arx.log")" = 2 ] || fail "the second block did not reach the ARX host"
+wait_until eval '[ "$(handoffs_in "$WORK/arx.log")" = 2 ]' || fail "the second block did not reach the ARX host"
 expect_eq "$(handoffs_in "$WORK/draftwell.log")" 0 "hand-offs to the Draftwell host beside a live ARX host"
 
 run_gallery arx close || fail "arx close did not end"
@@ -50,7 +50,7 @@ expect_eq "$(probe listitem "$GALLERY" 0 | sed -e 's/^.* text=//')" 防火门 "m
 # The hosted close button writes what was chosen since and only hides the window.
 read -r newest older <<<"$(recent_ids | tr '\n' ' ')"
 double_click_at $(item_point 1)
-wait_until [ "$(handoffs_in "$WORK/arx.log")" = 3 ] || fail "the recent block did not reach the ARX host"
+wait_until eval '[ "$(handoffs_in "$WORK/arx.log")" = 3 ]' || fail "the recent block did not reach the ARX host"
 wait_for_window "$HOSTED_TITLE" 0 || fail "the hand-off did not hide the gallery"
 probe command "$GALLERY" 0 >/dev/null
 wait_for_window "$HOSTED_TITLE" 1 || fail "code 0 did not show the gallery"
@@ -63,7 +63,7 @@ kill -0 "$GALLERY_PID" 2>/dev/null || fail "the close button ended a hosted gall
 probe command "$GALLERY" 0 >/dev/null
 wait_for_window "$HOSTED_TITLE" 1 || fail "code 0 did not show the gallery"
 double_click_at $(item_point 0)
-wait_until [ "$(handoffs_in "$WORK/arx.log")" = 4 ] || fail "the block did not reach the ARX host"
+wait_until eval '[ "$(handoffs_in "$WORK/arx.log")" = 4 ]' || fail "the block did not reach the ARX host"
 wait_for_window "$HOSTED_TITLE" 0 || fail "the hand-off did not hide the gallery"
 probe command "$GALLERY" 0 >/dev/null
 wait_for_window "$HOSTED_TITLE" 1 || fail "code 0 did not show the gallery"

@@ -30,7 +30,7 @@ wait_until caret_is 弱电安防 || fail "code 17 did not open 弱电安防: $(t
 # Code 5 fills the panel, code 12 clears it.
 wait_until list_has_items || fail "弱电安防 showed no blocks"
 probe command "$GALLERY" 5 0 >/dev/null
-wait_until [ "$(ink_in 100x12+40+310)" = 1 ] || fail "code 5 did not fill the details panel"
+wait_until eval '[ "$(ink_in 100x12+40+310)" = 1 ]' || fail "code 5 did not fill the details panel"
 probe command "$GALLERY" 12 >/dev/null
-wait_until [ "$(ink_in 100x12+40+310)" = 0 ] || fail "code 12 did not clear the details panel"
+wait_until eval '[ "$(ink_in 100x12+40+310)" = 0 ]' || fail "code 12 did not clear the details panel"
 echo "PASS"

@@ -27,7 +27,7 @@ wait_for_window "$STANDALONE_TITLE" 1 || fail "a Draftwell hand-off hid the gall
 
 expect_eq "$(probe command "$GALLERY" 14)" answer=0 "answer to code 14"
 double_click_at $(item_point 2)
-wait_until [ "$(handoffs_in "$WORK/first.log")" = 2 ] || fail "the second block did not reach the host"
+wait_until eval '[ "$(handoffs_in "$WORK/first.log")" = 2 ]' || fail "the second block did not reach the host"
 expect_eq "$(field "$(host_line "$WORK/first.log" 1128)" lParam)" 9 "1128 lParam without LD"
 
 start_host second --title Draftwell2
@@ -35,7 +35,7 @@ second=$HOST_WINDOW
 expect_eq "$(probe command "$GALLERY" 9 "$second")" answer=0 "answer to code 9"
 wait_for_window "$STANDALONE_TITLE" 1 || fail "code 9 did not show the gallery"
 double_click_at $(item_point 2)
-wait_until [ "$(handoffs_in "$WORK/second.log")" = 1 ] || fail "code 9 did not redirect the hand-off"
+wait_until eval '[ "$(handoffs_in "$WORK/second.log")" = 1 ]' || fail "code 9 did not redirect the hand-off"
 expect_eq "$(handoffs_in "$WORK/first.log")" 2 "hand-offs to the first host after code 9"
 
 expect_eq "$(probe command "$GALLERY" 8 "$first")" answer=0 "answer to code 8 from another window"

@@ -62,8 +62,9 @@ documents_state() {
   (cd "$WORK/Documents" && find . -type d | LC_ALL=C sort && find . -type f -print0 | LC_ALL=C sort -z | xargs -0 sha256sum)
 }
 
-# The update server the install names: the sample library's server layout.
-python3 "$BLOCKERY_SOURCE/tools/samplelib/samplelib.py" --server "$WORK/server" >/dev/null || fail "samplelib --server"
+# The update server the install names: the sample library as blockery-publish serves it.
+python3 "$BLOCKERY_SOURCE/tools/samplelib/publish_sample.py" publish \
+  "$BLOCKERY_BUILD/tools/publish/blockery-publish.exe" "$WORK/server" || fail "publishing the sample library"
 python3 "$BLOCKERY_SOURCE/tests/server/blockery_test_server.py" --root "$WORK/server" --port 0 --lifetime 600 \
   >"$WORK/server.port" 2>/dev/null &
 server_pid=$!

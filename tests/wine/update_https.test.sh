@@ -68,9 +68,9 @@ run_update() {
 # arrived_whole DATA_ROOT: the column list and its three blocks equal the server's copies.
 arrived_whole() {
   local folder="$1/02_结构/01_柱" id name
-  same_as_server "$folder/FileList.xml" "$columns/Columns.xml" || fail "$2: item list differs from the server's"
-  for id in 14001 14002 14003; do
-    name=$(grep -A1 "id=\"$id\"" "$work/server$columns/Columns.xml" | sed -n 's/.*<Name>\(.*\)<\/Name>.*/\1/p')
+  same_as_server "$folder/FileList.xml" "$(item_list "$columns")" || fail "$2: item list differs from the server's"
+  for id in $(item_ids "$columns"); do
+    name=$(grep -A1 "id=\"$id\"" "$work/server$(item_list "$columns")" | sed -n 's/.*<Name>\(.*\)<\/Name>.*/\1/p')
     same_as_server "$folder/$name" "$columns/$id.dwg" || fail "$2: block $name differs"
   done
   no_temporaries "$1"
@@ -87,9 +87,9 @@ refused() {
 }
 
 prepare_library
-columns=/InkCasket/Structure/Columns
 template="$work/template"
 make_structure_root "$template"
+columns=$(served_folder 02_结构/01_柱)
 mkdir -p "$certs"
 authority trusted
 authority stranger
@@ -133,7 +133,7 @@ point_at "http://127.0.0.1:$server_port"
 run_update "$work/data-up"
 wait_for_status "更新完成， 共下载  3 个图块" 300
 arrived_whole "$work/data-up" "redirect http to https"
-server_get /__requests | grep -q "$columns/14003.dwg	redirect	302" || fail "the blocks were not redirected"
+server_get /__requests | grep -q "$columns/$(item_ids "$columns" | tail -1).dwg	redirect	302" || fail "the blocks were not redirected"
 stop_driver
 echo "redirect http to https: followed, byte-identical"
 echo "PASS"

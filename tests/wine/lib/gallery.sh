@@ -34,7 +34,8 @@ open_gallery() {
   GALLERY_Y=$(field "$FOUND" top)
 }
 
-# wait_until COMMAND...: until the command succeeds.
+# wait_until COMMAND...: until the command succeeds. Its arguments are expanded once, before the
+# first try: a condition that reads something anew each time goes through eval '...'.
 wait_until() {
   local i
   for i in $(seq 1 $((WAIT_SECONDS * 4))); do
