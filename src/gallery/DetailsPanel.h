@@ -1,4 +1,4 @@
-// The texts of the details panel below the tree: name, specification, details, manufacturer and
+// The texts of the details panel below the tree: name, <Spec> text, details, manufacturer and
 // the more-info link of the block last clicked.
 #pragma once
 #include <array>

@@ -54,7 +54,7 @@ public:
   // hand-off (the drop is the hand-off), so only a catalogue block's recent entry follows; a
   // cancelled drag changes nothing.
   void itemDragged(int64_t position, thumbs::DragEnd end);
-  // The name and specification the larger preview of the item at this position shows, as the
+  // The name and <Spec> text the larger preview of the item at this position shows, as the
   // details panel would; empty for a position outside the list.
   DetailsPanel previewTexts(int64_t position) const;
 

@@ -1,5 +1,5 @@
 // The gallery's search over its library: every available block (what the category walk would
-// show) by its name as stored and as displayed, specification, details, manufacturer and the names
+// show) by its name as stored and as displayed, <Spec> text, details, manufacturer and the names
 // of its category path, and the user's own blocks by file name.
 #pragma once
 #include <atomic>

@@ -1,5 +1,5 @@
 // Windows side. The larger preview: a tool-tip-like pop-up beside the cursor with a block's
-// picture (see LargePreview.h) above its name and specification. It never takes the focus or the
+// picture (see LargePreview.h) above its name and <Spec> text. It never takes the focus or the
 // mouse; the thumbnail list shows it after the mouse rests on a thumbnail and hides it again.
 #pragma once
 #include <windows.h>

@@ -68,7 +68,7 @@ TEST_F(LibrarySearchTest, FindsByEveryField) {
   EXPECT_EQ(find(u"01_yin"), (Found{"01_银杏 @ 建筑 > 门窗"}));    // the name as stored
   EXPECT_EQ(find(u"qiaomu"), (Found{"長椅 @ 建筑 > A > 乔木"}));  // a category name
   EXPECT_EQ(find(u"jianzhu").size(), 2u);                          // the specialty's display name
-  EXPECT_EQ(find(u"s").size(), 2u);                                // the specification "S"
+  EXPECT_EQ(find(u"s").size(), 2u);                                // the <Spec> text "S"
   EXPECT_EQ(find(u"chang"), (Found{"長椅 @ 建筑 > A > 乔木"}));
   EXPECT_EQ(find(u"wode"), (Found{"user 我的银杏"}));
 }
