@@ -74,9 +74,9 @@ TARGETS=$sanitized build asan build/asan -DCMAKE_BUILD_TYPE=Debug -DBLOCKERY_SAN
   run_ctest asan build/asan
 
 stage "threaded code under the thread sanitizer"
-threaded=(thumbs_tests update_tests)
-if TARGETS="${threaded[*]}" build tsan build/tsan -DCMAKE_BUILD_TYPE=Debug -DBLOCKERY_SANITIZE=thread; then
-  for t in "${threaded[@]}"; do run_gtest "tsan-$t" "build/tsan/$t"; done
+threaded=(thumbs_tests update_tests tools/publish/publish_tests)
+if TARGETS="${threaded[*]##*/}" build tsan build/tsan -DCMAKE_BUILD_TYPE=Debug -DBLOCKERY_SANITIZE=thread; then
+  for t in "${threaded[@]}"; do run_gtest "tsan-${t##*/}" "build/tsan/$t"; done
 fi
 
 stage "short fuzzing runs"

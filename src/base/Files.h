@@ -31,6 +31,18 @@ bool remove(const std::u16string& path);
 bool createDirectory(const std::u16string& path);   // one level; an existing folder gives false
 std::vector<std::u16string> listFiles(const std::u16string& folder);  // names of plain files
 
+enum class EntryKind { File, Folder, Other };
+struct FolderEntry {
+  std::u16string name;
+  EntryKind kind = EntryKind::Other;   // links are followed; a dangling one is Other
+  uint64_t size = 0;                   // files only
+  uint64_t lastWriteTime = 0;          // in lastWriteTime's units
+};
+// A folder's entries (without "." and ".."), in no particular order, with each one's size and time
+// read in the same pass: one call per folder where asking per file would cost one query each.
+// nullopt when the folder cannot be listed.
+std::optional<std::vector<FolderEntry>> listFolder(const std::u16string& folder);
+
 // Existence, time and size queries made so far by this process (benchmarks report it).
 uint64_t queryCount();
 

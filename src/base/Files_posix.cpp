@@ -125,15 +125,28 @@ bool createDirectory(const std::u16string& path) { return ::mkdir(native(path).c
 
 std::vector<std::u16string> listFiles(const std::u16string& folder) {
   std::vector<std::u16string> names;
+  for (FolderEntry& entry : listFolder(folder).value_or(std::vector<FolderEntry>()))
+    if (entry.kind == EntryKind::File) names.push_back(std::move(entry.name));
+  return names;
+}
+
+std::optional<std::vector<FolderEntry>> listFolder(const std::u16string& folder) {
   DIR* dir = ::opendir(native(folder).c_str());
-  if (!dir) return names;
-  std::string base = native(folder) + "/";
+  if (!dir) return std::nullopt;
+  std::vector<FolderEntry> entries;
   while (dirent* e = ::readdir(dir)) {
+    std::string_view name(e->d_name);
+    if (name == "." || name == "..") continue;
+    FolderEntry& entry = entries.emplace_back();
+    entry.name = fromUtf8(name);
     struct stat st;
-    if (::stat((base + e->d_name).c_str(), &st) == 0 && S_ISREG(st.st_mode)) names.push_back(fromUtf8(e->d_name));
+    if (::fstatat(::dirfd(dir), e->d_name, &st, 0) != 0) continue;   // stays Other
+    entry.kind = S_ISREG(st.st_mode) ? EntryKind::File : S_ISDIR(st.st_mode) ? EntryKind::Folder : EntryKind::Other;
+    entry.size = entry.kind == EntryKind::File ? uint64_t(st.st_size) : 0;
+    entry.lastWriteTime = uint64_t(st.st_mtim.tv_sec) * 1000000000ull + uint64_t(st.st_mtim.tv_nsec);
   }
   ::closedir(dir);
-  return names;
+  return entries;
 }
 
 }  // namespace base::files

@@ -113,14 +113,30 @@ bool createDirectory(const std::u16string& path) { return CreateDirectoryW(wide(
 
 std::vector<std::u16string> listFiles(const std::u16string& folder) {
   std::vector<std::u16string> names;
+  for (FolderEntry& entry : listFolder(folder).value_or(std::vector<FolderEntry>()))
+    if (entry.kind == EntryKind::File) names.push_back(std::move(entry.name));
+  return names;
+}
+
+std::optional<std::vector<FolderEntry>> listFolder(const std::u16string& folder) {
   WIN32_FIND_DATAW found;
-  HANDLE search = FindFirstFileW(wide(folder + u"\\*"), &found);
-  if (search == INVALID_HANDLE_VALUE) return names;
+  HANDLE search = FindFirstFileExW(wide(folder + u"\\*"), FindExInfoBasic, &found, FindExSearchNameMatch, nullptr,
+                                   FIND_FIRST_EX_LARGE_FETCH);
+  if (search == INVALID_HANDLE_VALUE) return std::nullopt;
+  std::vector<FolderEntry> entries;
   do {
-    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(fromWide(found.cFileName));
+    std::u16string name = fromWide(found.cFileName);
+    if (name == u"." || name == u"..") continue;
+    FolderEntry& entry = entries.emplace_back();
+    entry.name = std::move(name);
+    entry.kind = (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) ? EntryKind::Folder
+                 : (found.dwFileAttributes & FILE_ATTRIBUTE_DEVICE)  ? EntryKind::Other
+                                                                    : EntryKind::File;
+    if (entry.kind == EntryKind::File) entry.size = (uint64_t(found.nFileSizeHigh) << 32) | found.nFileSizeLow;
+    entry.lastWriteTime = (uint64_t(found.ftLastWriteTime.dwHighDateTime) << 32) | found.ftLastWriteTime.dwLowDateTime;
   } while (FindNextFileW(search, &found));
   FindClose(search);
-  return names;
+  return entries;
 }
 
 }  // namespace base::files

@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
 #include "base/Files.h"
@@ -73,6 +75,14 @@ TEST(Files, DirectoriesAreMadeOneLevelAtATime) {
   auto names = files::listFiles(dir.path());
   ASSERT_EQ(names.size(), 1u);
   EXPECT_EQ(names[0], u"x.dwg");
+  auto entries = files::listFolder(dir.path()).value();
+  std::sort(entries.begin(), entries.end(), [](const auto& l, const auto& r) { return l.name < r.name; });
+  ASSERT_EQ(entries.size(), 2u);
+  EXPECT_EQ(entries[0].kind, files::EntryKind::Folder);
+  EXPECT_EQ(entries[1].kind, files::EntryKind::File);
+  EXPECT_EQ(entries[1].size, 1u);
+  EXPECT_EQ(entries[1].lastWriteTime, files::lastWriteTime(dir.file(u"x.dwg")));
+  EXPECT_FALSE(files::listFolder(dir.file(u"x.dwg")).has_value());
   EXPECT_TRUE(files::remove(dir.file(u"x.dwg")));
   EXPECT_FALSE(files::remove(dir.file(u"x.dwg")));
 }

@@ -80,7 +80,9 @@ TEST_P(LayoutTest, GalleriesShowTheSourceTree) {
   std::vector<std::string> shown;
   for (const auto& category : served.categories) {
     shown.push_back(describe(category));
-    if (category.leaf) EXPECT_EQ(category.sizes.size(), category.blocks.size());
+    if (category.leaf) {
+      EXPECT_EQ(category.sizes.size(), category.blocks.size());
+    }
   }
   EXPECT_EQ(shown, c.shown);
   std::vector<std::string> numbers;

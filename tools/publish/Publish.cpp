@@ -5,10 +5,13 @@
 #include <functional>
 #include <map>
 #include <set>
+#include <unordered_map>
+#include <unordered_set>
 
 #include "ContentHash.h"
 #include "DwgFile.h"
 #include "LibraryText.h"
+#include "Parallel.h"
 #include "NameRules.h"
 #include "PublishPlan.h"
 #include "PublishState.h"
@@ -31,18 +34,47 @@ bool inside(const fs::path& inner, const fs::path& outer) {
   return end == b.end();
 }
 
+// What writing a part of the tree did; the parts are joined in publishing order.
+struct Writes {
+  Problems problems;
+  std::vector<std::u16string> expected;    // every file the published tree holds
+  std::vector<std::u16string> newBlocks;
+  std::vector<std::pair<std::u16string, std::u16string>> staged;   // target, scratch
+
+  void add(Writes&& part) {
+    problems.add(std::move(part.problems));
+    appendMoved(expected, part.expected);
+    appendMoved(newBlocks, part.newBlocks);
+    appendMoved(staged, part.staged);
+  }
+};
+
+struct Leaf {
+  Folder* folder;
+  std::u16string url;
+};
+
 // The writes of one run: block files go straight to their new names (nothing lists them yet),
-// texts to scratch names until the read-back has passed.
+// texts to scratch names until the read-back has passed. Leaves are written on every core.
 class TreeWriter {
 public:
-  TreeWriter(const std::u16string& source, const std::u16string& serverFolder, Outcome& outcome)
-      : source_(source), server_(serverFolder), outcome_(outcome) {}
+  TreeWriter(const std::u16string& source, const std::u16string& serverFolder)
+      : source_(source), server_(serverFolder) {}
 
-  bool write(Library& library) {
+  bool write(Library& library, Outcome& outcome) {
     std::vector<const Folder*> way;
-    folders(library.specialties, way);
-    stage(base::joinPath(server_, u"InkCasket.xml"), indexText(library));
-    return outcome_.errors.empty();
+    std::vector<Leaf> leaves;
+    folders(library.specialties, way, leaves);
+    std::vector<Writes> parts(leaves.size());
+    std::vector<std::string> buffers(workerCount(leaves.size()));
+    forEachInParallel(leaves.size(), [&](size_t k, size_t worker) { leaf(leaves[k], parts[k], buffers[worker]); });
+    for (Writes& part : parts) done_.add(std::move(part));
+    stage(base::joinPath(server_, u"InkCasket.xml"), indexText(library), done_);
+    staged_.insert(done_.staged.begin(), done_.staged.end());
+    expected_.insert(done_.expected.begin(), done_.expected.end());
+    appendMoved(outcome.errors, done_.problems.errors);
+    appendMoved(outcome.warnings, done_.problems.warnings);
+    return outcome.errors.empty();
   }
 
   std::u16string locate(const std::u16string& path) const {
@@ -53,34 +85,38 @@ public:
   // Each text replaces its file in one step. Unlike the gallery's own lists they are not flushed
   // one by one (hundreds of flushes would cost seconds): every run compares each output file with
   // what it should hold and writes again whatever a crash left short.
-  void commit() {
+  void commit(Outcome& outcome) {
     for (const auto& [target, scratch] : staged_) {
       std::error_code ec;
       fs::rename(fs::path(scratch), fs::path(target), ec);
-      if (ec) outcome_.errors.push_back(base::toUtf8(target) + ": cannot be replaced (" + ec.message() + ")");
+      if (ec) outcome.errors.push_back(base::toUtf8(target) + ": cannot be replaced (" + ec.message() + ")");
     }
   }
 
   void rollBack() {
     for (const auto& [target, scratch] : staged_) base::files::remove(scratch);
-    for (const auto& block : newBlocks_) base::files::remove(block);
+    for (const auto& block : done_.newBlocks) base::files::remove(block);
   }
 
   // Removes what the last run published and this one does not: block files, item lists and the
   // folders they leave empty.
   size_t removeStale(const PublishState& old, const std::set<std::u16string>& folderUrls) {
-    size_t removed = 0;
-    auto urlOf = [&](const std::u16string& path, std::u16string& url) {
-      url.clear();
-      for (size_t at = 0; at <= path.size();) {
-        size_t slash = std::min(path.find(u'/', at), path.size());
-        auto remote = old.folders.find(path.substr(0, slash));
-        if (remote == old.folders.end()) return false;
-        url += u"/" + remote->second;
-        at = slash + 1;
+    // A source folder's URL last time, from its parent's; empty when the state lacks a name on the way.
+    std::unordered_map<std::u16string, std::u16string> urls;
+    std::function<bool(const std::u16string&, std::u16string&)> urlOf = [&](const std::u16string& path,
+                                                                           std::u16string& url) {
+      auto known = urls.find(path);
+      if (known == urls.end()) {
+        auto remote = old.folders.find(path);
+        size_t slash = path.rfind(u'/');
+        std::u16string parent;
+        bool named = remote != old.folders.end() && (slash == std::u16string::npos || urlOf(path.substr(0, slash), parent));
+        known = urls.emplace(path, named ? parent + u"/" + remote->second : u"").first;
       }
-      return true;
+      url = known->second;
+      return !url.empty();
     };
+    size_t removed = 0;
     auto drop = [&](const std::u16string& file) {
       if (!expected_.count(file) && base::files::exists(file) && base::files::remove(file)) ++removed;
     };
@@ -101,74 +137,74 @@ public:
     return removed;
   }
 
-  size_t blocksWritten() const { return newBlocks_.size(); }
+  size_t blocksWritten() const { return done_.newBlocks.size(); }
   size_t textsWritten() const { return staged_.size(); }
 
 private:
-  void folders(std::vector<Folder>& siblings, std::vector<const Folder*>& way) {
+  // Makes the folders, one after the other, and lists the leaves to fill.
+  void folders(std::vector<Folder>& siblings, std::vector<const Folder*>& way, std::vector<Leaf>& leaves) {
     for (Folder& f : siblings) {
       way.push_back(&f);
       std::u16string url = folderUrl(way);
       std::error_code ec;
       fs::create_directories(fs::path(servedPath(server_, url)), ec);
-      if (ec) outcome_.errors.push_back(base::toUtf8(servedPath(server_, url)) + ": cannot be made (" + ec.message() + ")");
-      if (f.isLeaf()) leaf(f, url);
-      folders(f.folders, way);
+      if (ec) done_.problems.error(base::toUtf8(servedPath(server_, url)) + ": cannot be made (" + ec.message() + ")");
+      if (f.isLeaf()) leaves.push_back({&f, url});
+      folders(f.folders, way, leaves);
       way.pop_back();
     }
   }
 
-  void leaf(Folder& f, const std::u16string& url) {
+  void leaf(const Leaf& at, Writes& writes, std::string& bytes) const {
+    Folder& f = *at.folder;
+    std::u16string folder = servedPath(server_, at.url);
+    std::unordered_map<std::u16string, uint64_t> sizes;   // of the block files there already
+    for (const auto& entry : base::files::listFolder(folder).value_or(std::vector<base::files::FolderEntry>()))
+      if (entry.kind == base::files::EntryKind::File) sizes.emplace(entry.name, entry.size);
     for (Block& b : f.blocks) {
-      std::u16string target = servedPath(server_, url + u"/" + b.id + u".dwg");
-      expected_.insert(target);
+      std::u16string name = b.id + u".dwg";
+      writes.expected.push_back(base::joinPath(folder, name));
       // Ids are never given twice: the same id and size, the same bytes.
-      if (!b.hash.empty() && base::files::size(target) == b.size) continue;
-      std::string& bytes = buffer_;
+      if (auto there = sizes.find(name); !b.hash.empty() && there != sizes.end() && there->second == b.size) continue;
       std::string where = shown(f.path + u"/" + b.file);
       if (!base::files::readWhole(sourceFile(source_, f, b), bytes) || bytes.size() != b.size ||
           (!b.hash.empty() && contentHash(bytes) != b.hash)) {
-        outcome_.errors.push_back(where + ": changed or vanished while publishing; publish again");
+        writes.problems.error(where + ": changed or vanished while publishing; publish again");
         continue;
       }
-      if (b.hash.empty()) describe(b, bytes, where);
-      if (!base::files::writeWhole(target, bytes)) {
-        outcome_.errors.push_back(base::toUtf8(target) + ": cannot be written");
+      if (b.hash.empty()) describe(b, bytes, where, writes.problems);
+      if (!base::files::writeWhole(writes.expected.back(), bytes)) {
+        writes.problems.error(base::toUtf8(writes.expected.back()) + ": cannot be written");
         continue;
       }
-      newBlocks_.push_back(target);
+      writes.newBlocks.push_back(writes.expected.back());
     }
-    stage(servedPath(server_, itemListUrl(url)), itemListText(f));
+    stage(servedPath(server_, itemListUrl(at.url)), itemListText(f), writes);
   }
 
   // A new block's digest and preview, from the copy's bytes.
-  void describe(Block& b, const std::string& bytes, const std::string& where) {
+  static void describe(Block& b, const std::string& bytes, const std::string& where, Problems& problems) {
     b.hash = contentHash(bytes);
     std::string failure;
     b.preview = readPreview(bytes, failure);
     std::string warning = previewWarning(where, b.preview, failure);
-    if (!warning.empty()) outcome_.warnings.push_back(warning);
+    if (!warning.empty()) problems.warn(warning);
   }
 
   // An unchanged text keeps its file (and its time).
-  void stage(const std::u16string& target, const std::string& text) {
-    expected_.insert(target);
+  static void stage(const std::u16string& target, const std::string& text, Writes& writes) {
+    writes.expected.push_back(target);
     std::string old;
     if (base::files::readWhole(target, old) && old == text) return;
     std::u16string scratch = base::files::scratchFor(target);
-    if (!base::files::writeWhole(scratch, text)) {
-      outcome_.errors.push_back(base::toUtf8(target) + ": cannot be written");
-      return;
-    }
-    staged_[target] = scratch;
+    if (!base::files::writeWhole(scratch, text)) return writes.problems.error(base::toUtf8(target) + ": cannot be written");
+    writes.staged.emplace_back(target, scratch);
   }
 
   std::u16string source_, server_;
-  Outcome& outcome_;
+  Writes done_;
   std::map<std::u16string, std::u16string> staged_;   // target -> scratch
-  std::vector<std::u16string> newBlocks_;
-  std::set<std::u16string> expected_;
-  std::string buffer_;
+  std::unordered_set<std::u16string> expected_;
 };
 
 size_t countBlocks(const Library& library, size_t& leaves) {
@@ -217,13 +253,9 @@ Outcome publishLibrary(const std::u16string& source, const std::u16string& out) 
     outcome.report = "nothing was written\n";
     return outcome;
   }
-  PublishState old;
-  std::string ignored;
-  loadState(base::joinPath(out, kStateFile), old, ignored);
-
   std::u16string server = base::joinPath(out, kServerFolder);
-  TreeWriter writer(source, server, outcome);
-  bool written = writer.write(library);
+  TreeWriter writer(source, server);
+  bool written = writer.write(library, outcome);
   if (written) {
     ServedLibrary served = readServed(server, [&](const std::u16string& path) { return writer.locate(path); });
     for (std::string& d : differences(library, served))
@@ -235,7 +267,7 @@ Outcome publishLibrary(const std::u16string& source, const std::u16string& out) 
     outcome.report = "the library was not published; the output folder is as it was\n";
     return outcome;
   }
-  writer.commit();
+  writer.commit(outcome);
   std::set<std::u16string> urls;
   std::vector<const Folder*> way;
   std::function<void(const std::vector<Folder>&)> collect = [&](const std::vector<Folder>& siblings) {
@@ -247,7 +279,7 @@ Outcome publishLibrary(const std::u16string& source, const std::u16string& out) 
     }
   };
   collect(library.specialties);
-  size_t removed = writer.removeStale(old, urls);
+  size_t removed = writer.removeStale(state, urls);   // the plan only moved its nextId on
   if (!saveState(base::joinPath(out, kStateFile), stateOf(library, state.nextId)))
     outcome.errors.push_back(base::toUtf8(base::joinPath(out, kStateFile)) + ": cannot be written");
   outcome.exitCode = outcome.errors.empty() ? 0 : 1;

@@ -2,9 +2,11 @@
 
 #include <map>
 #include <set>
+#include <unordered_set>
 
 #include "ContentHash.h"
 #include "DwgFile.h"
+#include "Parallel.h"
 #include "SourceReader.h"
 #include "base/Files.h"
 #include "base/Path.h"
@@ -22,18 +24,38 @@ public:
       : root_(sourceRoot), state_(state), problems_(problems) {}
 
   void run(Library& library) {
-    forEachFolder(library.specialties, [&](const Folder& f) {
-      for (const Block& b : f.blocks) present_.insert(f.path + u"/" + b.file);
+    std::vector<Folder*> leaves;
+    forEachFolder(library.specialties, [&](Folder& f) {
+      if (!f.blocks.empty()) leaves.push_back(&f);
     });
+    lastRun_.resize(leaves.size());
+    forEachInParallel(leaves.size(), [&](size_t k, size_t) {
+      for (const Block& b : leaves[k]->blocks) {
+        auto old = state_.blocks.find(leaves[k]->path + u"/" + b.file);
+        lastRun_[k].push_back(old == state_.blocks.end() ? nullptr : &old->second);
+      }
+    });
+    std::unordered_set<const BlockState*> present;
+    for (const auto& olds : lastRun_) present.insert(olds.begin(), olds.end());
     for (const auto& [path, block] : state_.blocks) {
-      if (present_.count(path)) continue;
+      if (present.count(&block)) continue;
       vanished_.emplace(block.hash, block.id);
       vanishedSizes_.insert(block.size);
     }
     names(library.specialties);
-    forEachFolder(library.specialties, [&](Folder& f) {
-      for (Block& b : f.blocks) block(f, b);
+
+    // Files are read on every core; ids are then given in publishing order, so a run's ids do
+    // not depend on which file was read first.
+    std::vector<Problems> found(leaves.size());
+    std::vector<std::string> buffers(workerCount(leaves.size()));
+    forEachInParallel(leaves.size(), [&](size_t k, size_t worker) {
+      for (size_t n = 0; n < leaves[k]->blocks.size(); ++n)
+        examine(*leaves[k], leaves[k]->blocks[n], lastRun_[k][n], found[k], buffers[worker]);
     });
+    for (size_t k = 0; k < leaves.size(); ++k) {
+      problems_.add(std::move(found[k]));
+      for (size_t n = 0; n < leaves[k]->blocks.size(); ++n) giveId(leaves[k]->blocks[n], lastRun_[k][n]);
+    }
   }
 
 private:
@@ -56,31 +78,49 @@ private:
     }
   }
 
-  void block(const Folder& f, Block& b) {
-    auto old = state_.blocks.find(f.path + u"/" + b.file);
-    if (old != state_.blocks.end() && old->second.size == b.size && old->second.time == b.time) {
-      b.id = old->second.id;
-      b.hash = old->second.hash;
-      b.preview = old->second.preview;
-      warnAboutPreview(f, b, "");
+  // Learns what giveId needs to know of a block's content, reading as little as will do.
+  void examine(const Folder& f, Block& b, const BlockState* old, Problems& problems, std::string& bytes) const {
+    if (old && old->size == b.size && old->time == b.time) {
+      b.hash = old->hash;
+      b.preview = old->preview;
+      warnAboutPreview(f, b, "", problems);
       return;
     }
     std::string where = shown(f.path + u"/" + b.file);
-    if (old == state_.blocks.end() && !vanishedSizes_.count(b.size)) return fresh(b, where, sourceFile(root_, f, b));
-    std::string& bytes = buffer_;   // one buffer for every file: no allocation per block
-    if (!base::files::readWhole(sourceFile(root_, f, b), bytes)) return problems_.error(where + ": cannot be read");
-    if (!looksLikeDwg(bytes)) return problems_.error(where + ": not a DWG file (it does not start with a DWG version)");
+    if (!old && !vanishedSizes_.count(b.size)) return fresh(b, where, sourceFile(root_, f, b), problems);
+    if (!base::files::readWhole(sourceFile(root_, f, b), bytes)) return problems.error(where + ": cannot be read");
+    if (!looksLikeDwg(bytes)) return problems.error(where + ": not a DWG file (it does not start with a DWG version)");
     b.read = true;
     b.size = bytes.size();
     b.hash = contentHash(bytes);
     std::string failure;
     b.preview = readPreview(bytes, failure);
-    warnAboutPreview(f, b, failure);
-    if (old != state_.blocks.end() && old->second.hash == b.hash) {
-      b.id = old->second.id;
+    warnAboutPreview(f, b, failure, problems);
+  }
+
+  // A file the state never saw, of a size no vanished block had, gets a new id whatever its bytes:
+  // only its first bytes are read here. The writer takes its digest and preview as it copies it.
+  static void fresh(Block& b, const std::string& where, const std::u16string& path, Problems& problems) {
+    base::ReadOnlyFile file(path);
+    char head[6];
+    size_t got = file.isOpen() ? file.readAt(0, head, sizeof head) : 0;
+    if (!file.isOpen()) return problems.error(where + ": cannot be read");
+    if (!looksLikeDwg(std::string_view(head, got)))
+      return problems.error(where + ": not a DWG file (it does not start with a DWG version)");
+    b.read = true;
+    b.size = file.size();
+  }
+
+  void giveId(Block& b, const BlockState* old) {
+    if (!b.read) {   // unchanged, or unreadable (and then nothing is published)
+      if (old) b.id = old->id;
       return;
     }
-    auto moved = vanished_.find(b.hash);
+    if (!b.hash.empty() && old && old->hash == b.hash) {
+      b.id = old->id;
+      return;
+    }
+    auto moved = b.hash.empty() ? vanished_.end() : vanished_.find(b.hash);
     if (moved != vanished_.end()) {
       b.id = moved->second;
       vanished_.erase(moved);
@@ -89,30 +129,15 @@ private:
     b.id = base::decimal(int64_t(state_.nextId++));
   }
 
-  // A file the state never saw, of a size no vanished block had, gets a new id whatever its bytes:
-  // only its first bytes are read here. The writer takes its digest and preview as it copies it.
-  void fresh(Block& b, const std::string& where, const std::u16string& path) {
-    base::ReadOnlyFile file(path);
-    char head[6];
-    size_t got = file.isOpen() ? file.readAt(0, head, sizeof head) : 0;
-    if (!file.isOpen()) return problems_.error(where + ": cannot be read");
-    if (!looksLikeDwg(std::string_view(head, got)))
-      return problems_.error(where + ": not a DWG file (it does not start with a DWG version)");
-    b.read = true;
-    b.size = file.size();
-    b.id = base::decimal(int64_t(state_.nextId++));
-  }
-
-  void warnAboutPreview(const Folder& f, const Block& b, const std::string& failure) {
+  static void warnAboutPreview(const Folder& f, const Block& b, const std::string& failure, Problems& problems) {
     std::string warning = previewWarning(shown(f.path + u"/" + b.file), b.preview, failure);
-    if (!warning.empty()) problems_.warn(warning);
+    if (!warning.empty()) problems.warn(warning);
   }
 
   std::u16string root_;
   PublishState& state_;
   Problems& problems_;
-  std::set<std::u16string> present_;
-  std::string buffer_;
+  std::vector<std::vector<const BlockState*>> lastRun_;   // per leaf and block: the state's entry, if any
   std::multimap<std::string, std::u16string> vanished_;   // digest -> id of blocks whose file is gone
   std::set<uint64_t> vanishedSizes_;
 };

@@ -41,7 +41,7 @@ bool readLine(std::string_view line, PublishState& state) {
   std::vector<std::string_view> p = splitTabs(line);
   if (p[0] == "next") return p.size() == 2 && number(p[1], state.nextId);
   if (p[0] == "folder" && p.size() == 3) {
-    state.folders[base::fromUtf8(p[1])] = base::fromUtf8(p[2]);
+    state.folders.emplace_hint(state.folders.end(), base::fromUtf8(p[1]), base::fromUtf8(p[2]));
     return !p[2].empty();
   }
   if (p[0] != "block" || p.size() != 7) return false;
@@ -49,7 +49,7 @@ bool readLine(std::string_view line, PublishState& state) {
   block.hash = p[4];
   block.id = base::fromUtf8(p[5]);
   bool ok = number(p[2], block.size) && number(p[3], block.time) && previewOf(p[6], block.preview) && !block.id.empty();
-  state.blocks[base::fromUtf8(p[1])] = std::move(block);
+  state.blocks.emplace_hint(state.blocks.end(), base::fromUtf8(p[1]), std::move(block));   // saved in order
   return ok;
 }
 
@@ -82,11 +82,24 @@ bool loadState(const std::u16string& path, PublishState& state, std::string& err
 
 bool saveState(const std::u16string& path, const PublishState& state) {
   std::string text = std::string(kFirstLine) + "\nnext\t" + std::to_string(state.nextId) + "\n";
-  for (const auto& [source, remote] : state.folders) text += "folder\t" + base::toUtf8(source) + "\t" + base::toUtf8(remote) + "\n";
-  for (const auto& [source, b] : state.blocks) {
-    text += "block\t" + base::toUtf8(source) + "\t" + std::to_string(b.size) + "\t" + std::to_string(b.time) + "\t" +
-            b.hash + "\t" + base::toUtf8(b.id) + "\t" + kPreviewWords[int(b.preview)] + "\n";
+  text.reserve(state.blocks.size() * 160);
+  auto field = [&](std::string_view value, char end) { text.append(value).push_back(end); };
+  for (const auto& [source, remote] : state.folders) {
+    field("folder", '\t');
+    field(base::toUtf8(source), '\t');
+    field(base::toUtf8(remote), '\n');
   }
+  for (const auto& [source, b] : state.blocks) {
+    field("block", '\t');
+    field(base::toUtf8(source), '\t');
+    field(std::to_string(b.size), '\t');
+    field(std::to_string(b.time), '\t');
+    field(b.hash, '\t');
+    field(base::toUtf8(b.id), '\t');
+    field(kPreviewWords[int(b.preview)], '\n');
+  }
+  std::string old;
+  if (base::files::readWhole(path, old) && old == text) return true;   // its time stays, as with every output file
   std::u16string scratch = base::files::scratchFor(path);
   if (base::files::writeWhole(scratch, text) && base::files::replaceAtomically(scratch, path)) return true;
   base::files::remove(scratch);

@@ -1,5 +1,6 @@
 #include "ServedLibrary.h"
 
+#include "Parallel.h"
 #include "base/Files.h"
 #include "base/Path.h"
 #include "base/Text.h"
@@ -80,9 +81,11 @@ ServedLibrary readServed(const std::u16string& serverFolder, const Locate& locat
     bool divided = row.level == library::RowLevel::Category && r + 1 < c.table.size() &&
                    c.table[r + 1].level == library::RowLevel::SubCategory;
     category.leaf = row.level >= library::RowLevel::Category && !divided;
-    if (category.leaf) readItems(serverFolder, locate, row, category);
     served.categories.push_back(std::move(category));
   }
+  forEachInParallel(served.categories.size(), [&](size_t k, size_t) {
+    if (served.categories[k].leaf) readItems(serverFolder, locate, c.table[k + 1], served.categories[k]);
+  });
   return served;
 }
 

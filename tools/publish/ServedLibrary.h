@@ -32,7 +32,7 @@ struct ServedLibrary {
 };
 
 // Where to read a file the server would serve at the given path (staged files live elsewhere
-// until they are checked).
+// until they are checked). Item lists are read on several threads, which may call it at once.
 using Locate = std::function<std::u16string(const std::u16string& path)>;
 
 // The path of a served URL below the server folder ("/a/b.xml").

@@ -1,15 +1,15 @@
 #include "SourceReader.h"
 
 #include <algorithm>
-#include <filesystem>
+#include <unordered_map>
 
 #include "Csv.h"
+#include "Parallel.h"
 #include "base/Files.h"
+#include "base/Path.h"
 #include "base/Text.h"
 
 namespace publish {
-
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -27,13 +27,15 @@ std::u16string joined(const std::u16string& parent, const std::u16string& name) 
   return parent.empty() ? name : parent + u"/" + name;
 }
 
+using base::files::EntryKind;
+using base::files::FolderEntry;
+
 struct Listing {
-  std::vector<fs::directory_entry> folders, files;
+  std::vector<FolderEntry> folders, files;
+  Problems problems;
 };
 
-bool byName(const fs::directory_entry& a, const fs::directory_entry& b) {
-  return a.path().filename().u16string() < b.path().filename().u16string();
-}
+bool byName(const FolderEntry& a, const FolderEntry& b) { return a.name < b.name; }
 
 class SourceReader {
 public:
@@ -41,54 +43,81 @@ public:
 
   Library run() {
     Library library;
-    Listing top = list(root_, u"");
-    fs::path specialtiesCsv;
+    listTree();
+    Listing top = take(root_);
+    std::u16string specialtiesCsv;
     for (const auto& file : top.files) {
-      std::u16string name = file.path().filename().u16string();
-      if (base::equalsIgnoreAsciiCase(name, kSpecialtiesCsv))
-        specialtiesCsv = file.path();
+      if (base::equalsIgnoreAsciiCase(file.name, kSpecialtiesCsv))
+        specialtiesCsv = base::joinPath(root_, file.name);
       else
-        problems_.error(shown(name) + ": a file at the top of the source; blocks go in category folders");
+        problems_.error(shown(file.name) + ": a file at the top of the source; blocks go in category folders");
     }
-    for (const auto& entry : top.folders) library.specialties.push_back(folder(entry, 1, u""));
+    for (const auto& entry : top.folders) library.specialties.push_back(folder(root_, entry, 1, u""));
     orderSpecialties(library, specialtiesCsv);
     return library;
   }
 
 private:
-  Listing list(const fs::path& at, const std::u16string& path) {
-    Listing listing;
-    std::error_code ec;
-    for (fs::directory_iterator it(at, ec), end; !ec && it != end; it.increment(ec)) {
-      std::u16string name = it->path().filename().u16string();
-      if (isIgnored(name)) continue;
-      std::error_code kind;
-      if (it->is_directory(kind))
-        listing.folders.push_back(*it);
-      else if (it->is_regular_file(kind))
-        listing.files.push_back(*it);
-      else
-        problems_.error(shown(joined(path, name)) + ": neither a file nor a folder");
+  // Lists the top and three levels below it, each level's folders on every core: with thousands
+  // of files, asking each one's size and time is most of a run that finds nothing changed.
+  void listTree() {
+    std::vector<std::pair<std::u16string, std::u16string>> level{{root_, u""}};   // where, path
+    for (int depth = 0; depth <= 3 && !level.empty(); ++depth) {
+      std::vector<Listing> listings(level.size());
+      forEachInParallel(level.size(), [&](size_t k, size_t) { listings[k] = list(level[k].first, level[k].second); });
+      std::vector<std::pair<std::u16string, std::u16string>> below;
+      for (size_t k = 0; k < level.size(); ++k) {
+        for (const FolderEntry& sub : listings[k].folders)
+          below.emplace_back(base::joinPath(level[k].first, sub.name), joined(level[k].second, sub.name));
+        listed_.emplace(level[k].first, std::move(listings[k]));
+      }
+      level = std::move(below);
     }
-    if (ec) problems_.error((path.empty() ? std::string("the source folder") : shown(path)) + ": cannot be listed (" + ec.message() + ")");
+  }
+
+  // The listing of the folder at, with what listing it found.
+  Listing take(const std::u16string& at) {
+    Listing listing = std::move(listed_[at]);
+    problems_.add(std::move(listing.problems));
+    return listing;
+  }
+
+  // The entries of the folder at, which is path below the source's top; sizes and times come with them.
+  static Listing list(const std::u16string& at, const std::u16string& path) {
+    Listing listing;
+    auto entries = base::files::listFolder(at);
+    if (!entries) {
+      listing.problems.error((path.empty() ? std::string("the source folder") : shown(path)) + ": cannot be listed");
+      return listing;
+    }
+    for (FolderEntry& entry : *entries) {
+      if (isIgnored(entry.name)) continue;
+      if (entry.kind == EntryKind::Folder)
+        listing.folders.push_back(std::move(entry));
+      else if (entry.kind == EntryKind::File)
+        listing.files.push_back(std::move(entry));
+      else
+        listing.problems.error(shown(joined(path, entry.name)) + ": neither a file nor a folder");
+    }
     std::sort(listing.folders.begin(), listing.folders.end(), byName);
     std::sort(listing.files.begin(), listing.files.end(), byName);
     return listing;
   }
 
-  Folder folder(const fs::directory_entry& entry, int level, const std::u16string& parentPath) {
+  Folder folder(const std::u16string& parentAt, const FolderEntry& entry, int level, const std::u16string& parentPath) {
     Folder f;
     f.level = level;
-    f.name = entry.path().filename().u16string();
+    f.name = entry.name;
     f.path = joined(parentPath, f.name);
-    Listing listing = list(entry.path(), f.path);
+    std::u16string at = base::joinPath(parentAt, f.name);
+    Listing listing = take(at);
     if (level == 3 && !listing.folders.empty())
       problems_.error(shown(f.path) + ": holds folders; a library has three levels at most");
     else
-      for (const auto& sub : listing.folders) f.folders.push_back(folder(sub, level + 1, f.path));
+      for (const auto& sub : listing.folders) f.folders.push_back(folder(at, sub, level + 1, f.path));
 
     for (const auto& file : listing.files) {
-      std::u16string name = file.path().filename().u16string();
+      const std::u16string& name = file.name;
       std::string where = shown(joined(f.path, name));
       if (level == 1) {
         problems_.error(where + ": a file in a specialty folder; blocks go in its category folders");
@@ -99,28 +128,26 @@ private:
       } else if (!isDwgName(name)) {
         problems_.error(where + ": not a DWG file; only .dwg files and blocks.csv belong in a category folder");
       } else {
-        std::error_code ec;
         Block block;
         block.file = name;
         block.name = name.substr(0, name.size() - 4);
-        block.size = file.file_size(ec);
-        if (!ec) block.time = uint64_t(file.last_write_time(ec).time_since_epoch().count());
-        if (ec) problems_.error(where + ": cannot be read (" + ec.message() + ")");
+        block.size = file.size;
+        block.time = file.lastWriteTime;
         f.blocks.push_back(std::move(block));
       }
     }
     if (f.isLeaf()) {
       for (const auto& file : listing.files)
-        if (base::equalsIgnoreAsciiCase(file.path().filename().u16string(), kBlocksCsv)) applyDetails(f, file.path());
+        if (base::equalsIgnoreAsciiCase(file.name, kBlocksCsv)) applyDetails(f, base::joinPath(at, file.name), file.name);
     }
     return f;
   }
 
   // The rows of a CSV file below its expected header; false (with an error) when it is faulty.
-  bool readCsv(const fs::path& file, const std::u16string& path, const std::vector<std::u16string>& header,
+  bool readCsv(const std::u16string& file, const std::u16string& path, const std::vector<std::u16string>& header,
                std::vector<CsvRow>& rows) {
     std::string bytes, error;
-    if (!base::files::readWhole(file.u16string(), bytes)) {
+    if (!base::files::readWhole(file, bytes)) {
       problems_.error(shown(path) + ": cannot be read");
       return false;
     }
@@ -148,8 +175,8 @@ private:
     return true;
   }
 
-  void applyDetails(Folder& f, const fs::path& file) {
-    std::u16string path = joined(f.path, file.filename().u16string());
+  void applyDetails(Folder& f, const std::u16string& file, const std::u16string& name) {
+    std::u16string path = joined(f.path, name);
     std::vector<CsvRow> rows;
     if (!readCsv(file, path, {u"file", u"name", u"spec", u"detail", u"mfrs", u"url"}, rows)) return;
     std::vector<bool> given(f.blocks.size(), false);
@@ -191,7 +218,7 @@ private:
 
   // specialties.csv (header folder,num) lists specialties in display order with their numbers;
   // the others follow by name. A specialty without a number gets its position, two digits.
-  void orderSpecialties(Library& library, const fs::path& file) {
+  void orderSpecialties(Library& library, const std::u16string& file) {
     std::vector<Folder> ordered;
     std::vector<Folder>& rest = library.specialties;
     std::vector<CsvRow> rows;
@@ -215,8 +242,9 @@ private:
     library.specialties = std::move(ordered);
   }
 
-  fs::path root_;
+  std::u16string root_;
   Problems& problems_;
+  std::unordered_map<std::u16string, Listing> listed_;   // by where the folder is
 };
 
 }  // namespace
