@@ -42,7 +42,9 @@ PY
 sync
 
 # timed COMMAND...: "<wall> s (<user + system CPU> s CPU)"; on a shared machine the CPU time says more.
+# Each starts once the disk has written what the one before left, so that no step waits for another's.
 timed() {
+  sync
   /usr/bin/time -f "%e %U %S" -o "$work/time" "$@" >"$work/last.log" 2>&1 ||
     { echo "failed: $*"; tail -5 "$work/last.log"; exit 1; }
   read -r wall user system <"$work/time"
