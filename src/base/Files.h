@@ -24,6 +24,9 @@ bool createNew(const std::u16string& path);
 // A sibling name for writing path's next content before it replaces path, private to this
 // process: two programs saving the same file at once do not write into one scratch file.
 std::u16string scratchFor(const std::u16string& path);
+// Removes the scratch files of path whose program has ended without replacing path: what a save cut
+// off by a kill leaves. Call it holding the lock every save of path takes, so none is half done.
+size_t removeEndedScratch(const std::u16string& path);
 // Puts source's bytes on the disk, then moves source over target in one step: after a crash the
 // target is either the old file or the whole new one.
 bool replaceAtomically(const std::u16string& source, const std::u16string& target);

@@ -102,10 +102,6 @@ bool copy(const std::u16string& from, const std::u16string& to, bool overwrite) 
   return true;
 }
 
-std::u16string scratchFor(const std::u16string& path) {
-  return path + u"." + decimal(int64_t(::getpid())) + u".saving";
-}
-
 bool createNew(const std::u16string& path) {
   KernelHandle file(::open(native(path).c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644));
   return file && file.close();

@@ -87,10 +87,6 @@ bool copy(const std::u16string& from, const std::u16string& to, bool overwrite) 
   return CopyFileW(wide(from), wide(to), overwrite ? FALSE : TRUE) != 0;
 }
 
-std::u16string scratchFor(const std::u16string& path) {
-  return path + u"." + decimal(int64_t(GetCurrentProcessId())) + u".saving";
-}
-
 bool createNew(const std::u16string& path) {
   KernelHandle file(CreateFileW(wide(path), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
   return bool(file);

@@ -80,6 +80,7 @@ std::u16string recentBlocksText(const BlockList& recent) {
 std::optional<BlockList> saveRecentBlocks(const std::u16string& dataRoot, const BlockList& chosen) {
   base::NamedLock lock(kListsLockName);
   const std::u16string file = base::joinPath(dataRoot, kRecentFile);
+  if (lock.held()) base::files::removeEndedScratch(file);
   BlockList fromFile;
   if (!readRecentFile(file, fromFile) && !keepUnreadableList(file)) return std::nullopt;
   BlockList merged = mergedRecentBlocks(fromFile, chosen);

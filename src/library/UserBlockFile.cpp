@@ -51,6 +51,7 @@ std::u16string userBlocksText(const PathList& userBlockPaths) {
 std::optional<PathList> saveUserBlocks(const std::u16string& dataRoot, const UserBlockEdits& edits) {
   base::NamedLock lock(kListsLockName);
   const std::u16string file = base::joinPath(dataRoot, kUserBlockFile);
+  if (lock.held()) base::files::removeEndedScratch(file);
   PathList fromFile;
   if (!readUserBlockFile(file, fromFile) && !keepUnreadableList(file)) return std::nullopt;
   PathList merged = mergedUserBlocks(std::move(fromFile), edits);

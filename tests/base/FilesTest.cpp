@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "base/Files.h"
+#include "base/Process.h"
+#include "base/Text.h"
 #include "support/TempFolder.h"
 
 using namespace base;
@@ -93,4 +95,24 @@ TEST(Files, QueriesAreCounted) {
   files::exists(dir.file(u"a"));
   files::lastWriteTime(dir.file(u"a"));
   EXPECT_EQ(files::queryCount() - before, 2u);
+}
+
+TEST(Files, ScratchOfEndedProgramsIsRemovedOnly) {
+  TempFolder dir;
+  const std::u16string self = decimal(int64_t(currentProcessId()));
+  const std::u16string ended = u"2147483645";   // beyond any process id in use
+  const struct {
+    std::u16string name;
+    bool stays;
+  } cases[] = {
+      {u"UserBlock.xml", true},
+      {u"UserBlock.xml." + self + u".saving", true},
+      {u"UserBlock.xml." + ended + u".saving", false},
+      {u"UserBlock.xml.12ab.saving", true},
+      {u"UserBlock.xml2." + ended + u".saving", true},
+      {u"RecentlyUse.xml." + ended + u".saving", true},
+  };
+  for (const auto& c : cases) ASSERT_TRUE(files::writeWhole(dir.file(c.name), "x"));
+  EXPECT_EQ(files::removeEndedScratch(dir.file(u"UserBlock.xml")), 1u);
+  for (const auto& c : cases) EXPECT_EQ(files::exists(dir.file(c.name)), c.stays) << toUtf8(c.name);
 }
