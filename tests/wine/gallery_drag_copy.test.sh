@@ -9,10 +9,8 @@
 scenario_begin
 install_sample_library 11001011000
 
-start_host arx
+open_hosted_gallery
 arx=$HOST_WINDOW
-start_gallery hosted arx show "$arx"
-open_gallery "$HOSTED_TITLE"
 wait_until list_holds 5 || fail "the root's blocks did not appear: $(list_count)"
 first_path="$(winepath -w "$DATA_ROOT")\\01_建筑\\01_门\\单开门.dwg"
 host_title() { probe title "$arx"; }

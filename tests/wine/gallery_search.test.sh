@@ -8,10 +8,7 @@
 scenario_begin
 install_sample_library 111111111111
 
-start_host arx
-arx=$HOST_WINDOW
-start_gallery hosted arx show "$arx"
-open_gallery "$HOSTED_TITLE"
+open_hosted_gallery
 wait_until caret_is 图库 || fail "the root was not selected: $(tree_state)"
 wait_until list_has_items || fail "the root showed no blocks"
 sleep 1  # past the start-up refresh, whose rebuild selects the root again
@@ -30,7 +27,7 @@ capture "$ARTIFACTS/gallery-search.png" 590x454+0+0
 note "screenshot: $ARTIFACTS/gallery-search.png"
 
 double_click_at $(item_point 0)
-wait_until [ -n "$(host_line "$WORK/arx.log" 1032)" ] || fail "the ARX host got no 1032"
+wait_until eval '[ -n "$(host_line "$WORK/arx.log" 1032)" ]' || fail "the ARX host got no 1032"
 line=$(host_line "$WORK/arx.log" 1032)
 expect_eq "$(sed -e 's/^.* title=//' <<<"$line")" "$(winepath -w "$DATA_ROOT")\\01_建筑\\03_楼梯\\02_旋转楼梯\\旋转楼梯A.dwg" "path in the title"
 wait_for_window "$HOSTED_TITLE" 0 || fail "the gallery stayed visible after the hand-off"

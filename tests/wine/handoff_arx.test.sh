@@ -8,10 +8,8 @@
 scenario_begin
 install_sample_library 11001011000
 
-start_host arx
+open_hosted_gallery
 arx=$HOST_WINDOW
-start_gallery hosted arx show "$arx"
-open_gallery "$HOSTED_TITLE"
 wait_until list_holds 5 || fail "the root's blocks did not appear: $(list_count)"
 
 # Empty space first: nothing is handed off.
@@ -20,7 +18,7 @@ sleep 1
 expect_eq "$(handoffs_in "$WORK/arx.log")" 0 "hand-offs after a double-click on empty space"
 
 double_click_at $(item_point 1)
-wait_until [ -n "$(host_line "$WORK/arx.log" 1032)" ] || fail "the ARX host got no 1032"
+wait_until eval '[ -n "$(host_line "$WORK/arx.log" 1032)" ]' || fail "the ARX host got no 1032"
 line=$(host_line "$WORK/arx.log" 1032)
 note "$line"
 expect_eq "$(field "$line" wParam)/$(field "$line" lParam)" 0/100 "1032 arguments"

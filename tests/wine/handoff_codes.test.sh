@@ -6,9 +6,7 @@
 scenario_begin
 install_sample_library 110010100000
 
-start_host arx
-start_gallery hosted arx show "$HOST_WINDOW"
-open_gallery "$HOSTED_TITLE"
+open_hosted_gallery
 wait_until caret_is 图库 || fail "the root was not selected: $(tree_state)"
 before=$(tree_state)
 

@@ -18,7 +18,7 @@ grep -q 'Sel=11001011100' "$DATA_ROOT/HomeInkCasket.ini" || fail "LD did not swi
 wait_until list_holds 8 || fail "园林景观 did not show its first category's eight blocks: $(list_count)"
 
 double_click_at $(item_point 0)
-wait_until [ -n "$(host_line "$WORK/first.log" 1128)" ] || fail "the Draftwell host got no 1128"
+wait_until eval '[ -n "$(host_line "$WORK/first.log" 1128)" ]' || fail "the Draftwell host got no 1128"
 line=$(host_line "$WORK/first.log" 1128)
 note "$line"
 expect_eq "$(field "$line" wParam)/$(field "$line" lParam)" "$GALLERY/10" "1128 arguments with LD"

@@ -39,7 +39,7 @@ expect_eq "$(sed -n 3p "$WORK/user1.txt")" "<Item>$folder\\chair.dwg</Item>" "fi
 expect_eq "$(probe listitem "$GALLERY" 0 | sed -e 's/^.* text=//')" chair "first caption"
 
 double_click_at $(item_point 1)
-wait_until [ -n "$(host_line "$WORK/draftwell.log" 1128)" ] || fail "a user block was not handed off"
+wait_until eval '[ -n "$(host_line "$WORK/draftwell.log" 1128)" ]' || fail "a user block was not handed off"
 expect_eq "$(sed -e 's/^.* title=//' <<<"$(host_line "$WORK/draftwell.log" 1128)")" "$folder\\table.dwg" "user block path"
 
 click_at $(item_point 0) 3

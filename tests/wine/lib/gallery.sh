@@ -34,6 +34,14 @@ open_gallery() {
   GALLERY_Y=$(field "$FOUND" top)
 }
 
+# open_hosted_gallery: an ARX host stand-in and the gallery it hosts, shown (see open_gallery);
+# HOST_WINDOW holds the host's window number.
+open_hosted_gallery() {
+  start_host arx
+  start_gallery hosted arx show "$HOST_WINDOW"
+  open_gallery "$HOSTED_TITLE"
+}
+
 # wait_until COMMAND...: until the command succeeds. Its arguments are expanded once, before the
 # first try: a condition that reads something anew each time goes through eval '...'.
 wait_until() {
