@@ -18,6 +18,13 @@ std::u16string scratchFor(const std::u16string& path) {
   return path + u"." + decimal(int64_t(currentProcessId())) + std::u16string(kScratchEnd);
 }
 
+std::vector<std::u16string> listFiles(const std::u16string& folder) {
+  std::vector<std::u16string> names;
+  for (FolderEntry& entry : listFolder(folder).value_or(std::vector<FolderEntry>()))
+    if (entry.kind == EntryKind::File) names.push_back(std::move(entry.name));
+  return names;
+}
+
 size_t removeEndedScratch(const std::u16string& path) {
   const std::u16string_view name = fileNamePart(path);
   const std::u16string folder = name.size() < path.size() ? path.substr(0, path.size() - name.size() - 1) : u".";

@@ -119,13 +119,6 @@ bool remove(const std::u16string& path) { return ::unlink(native(path).c_str()) 
 
 bool createDirectory(const std::u16string& path) { return ::mkdir(native(path).c_str(), 0755) == 0; }
 
-std::vector<std::u16string> listFiles(const std::u16string& folder) {
-  std::vector<std::u16string> names;
-  for (FolderEntry& entry : listFolder(folder).value_or(std::vector<FolderEntry>()))
-    if (entry.kind == EntryKind::File) names.push_back(std::move(entry.name));
-  return names;
-}
-
 std::optional<std::vector<FolderEntry>> listFolder(const std::u16string& folder) {
   DIR* dir = ::opendir(native(folder).c_str());
   if (!dir) return std::nullopt;

@@ -107,13 +107,6 @@ bool remove(const std::u16string& path) { return DeleteFileW(wide(path)) != 0; }
 
 bool createDirectory(const std::u16string& path) { return CreateDirectoryW(wide(path), nullptr) != 0; }
 
-std::vector<std::u16string> listFiles(const std::u16string& folder) {
-  std::vector<std::u16string> names;
-  for (FolderEntry& entry : listFolder(folder).value_or(std::vector<FolderEntry>()))
-    if (entry.kind == EntryKind::File) names.push_back(std::move(entry.name));
-  return names;
-}
-
 std::optional<std::vector<FolderEntry>> listFolder(const std::u16string& folder) {
   WIN32_FIND_DATAW found;
   HANDLE search = FindFirstFileExW(wide(folder + u"\\*"), FindExInfoBasic, &found, FindExSearchNameMatch, nullptr,
