@@ -72,16 +72,4 @@ bool NotePopup::OnPaint() {
   return true;
 }
 
-bool NotePopup::OnMessage(UINT message, WPARAM, LPARAM, LRESULT& result) {
-  if (message == WM_NCHITTEST) {  // clicks go through to the list below
-    result = HTTRANSPARENT;
-    return true;
-  }
-  if (message == WM_MOUSEACTIVATE) {
-    result = MA_NOACTIVATE;
-    return true;
-  }
-  return false;
-}
-
 }  // namespace gallery

@@ -7,18 +7,17 @@
 
 #include <string>
 
-#include "win/Window.h"
+#include "win/PassivePopup.h"
 
 namespace gallery {
 
-class NotePopup : public win::Window {
+class NotePopup : public win::PassivePopup {
 public:
   // Shows the note centred over the bottom of area (the owner's client coordinates).
   void show(HWND owner, const RECT& area, const std::u16string& note);
   void hide();
 
 protected:
-  bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
   bool OnPaint() override;
   bool OnTimer(UINT_PTR id) override;
 
