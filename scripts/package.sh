@@ -32,7 +32,7 @@ mkdir -p "$work/files"
 cp -r "$build/program/." "$work/files/"
 cp "$build/Tetherling.exe" "$work/files/"
 cp "$root/resources/Blockery.ico" "$work/"
-for f in Blockery.exe InkCasket.xml GallerySkin Tetherling.exe; do
+for f in Blockery.exe Blockery.lsp InkCasket.xml GallerySkin Tetherling.exe; do
   [ -e "$work/files/$f" ] || { echo "package.sh: $f is missing from the build" >&2; exit 1; }
 done
 

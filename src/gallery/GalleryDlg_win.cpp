@@ -12,7 +12,6 @@ namespace {
 
 constexpr int kWidth = 590;
 constexpr int kHeight = 454;
-constexpr RECT kListRect{181, 75, 573, 442};
 // The search caption stands in the tab row, below the tab buttons and left of "添加更多".
 constexpr RECT kSearchCaptionRect{19, 46, 460, 64};
 constexpr int kTabIds[SpecialtyTabs::kButtons] = {IDC_TAB_0, IDC_TAB_1, IDC_TAB_2, IDC_TAB_3, IDC_TAB_4};
@@ -121,6 +120,11 @@ bool CGalleryDlg::OnTimer(UINT_PTR id) {
 
 bool CGalleryDlg::PreTranslateMessage(MSG& message) {
   if (message.message == WM_KEYDOWN && model_ && searchKey(message)) return true;
+  // Enter on a selected thumbnail acts as a double-click on it.
+  if (message.message == WM_KEYDOWN && model_ && message.wParam == VK_RETURN && message.hwnd == m_listView.handle()) {
+    m_listView.chooseSelectedItem();
+    return true;
+  }
   if (message.message == WM_KEYDOWN && model_ && model_->keyDown(uint32_t(message.wParam))) return true;
   return skin::SkinnedDialog::PreTranslateMessage(message);
 }

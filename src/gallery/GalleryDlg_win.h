@@ -15,6 +15,7 @@
 #include "gallery/CategoryTreeView_win.h"
 #include "gallery/GalleryModel.h"
 #include "gallery/GalleryView.h"
+#include "gallery/NotePopup_win.h"
 #include "gallery/SearchField_win.h"
 #include "skin/SkinButton.h"
 #include "skin/SkinnedDialog.h"
@@ -27,6 +28,8 @@ class CGalleryDlg : public skin::SkinnedDialog, private GalleryView {
 public:
   // Posted by the search worker: an answer waits.
   static constexpr UINT kSearchAnswerMessage = WM_APP + 12;
+  // Where the thumbnail list stands, in client pixels.
+  static constexpr RECT kListRect{181, 75, 573, 442};
 
   // The state and the single-instance event belong to the application; the window changes them.
   CGalleryDlg(AppState& state, base::KernelHandle& instanceEvent);
@@ -80,6 +83,8 @@ private:
   bool isWindowAlive(WindowNumber window) override;
   void setWindowText(WindowNumber window, const std::u16string& text) override;
   void postToWindow(WindowNumber window, uint32_t message, uint64_t wParam, int64_t lParam) override;
+  bool sendToCadProgram(const std::u16string& command) override;
+  void showNote(const std::u16string& note) override;
   std::optional<std::vector<std::u16string>> chooseDwgFiles() override;
   void runEmptyLibraryPrompt() override;
   bool runSpecialtyDialog() override;
@@ -107,6 +112,7 @@ private:
   skin::CSkinButton m_btnPrev;
   skin::CSkinButton m_btnNext;
   SearchField m_search;
+  NotePopup m_note;
   std::u16string searchCaption_;
 };
 

@@ -61,6 +61,12 @@ public:
   virtual void setWindowText(WindowNumber window, const std::u16string& text) = 0;
   virtual void postToWindow(WindowNumber window, uint32_t message, uint64_t wParam, int64_t lParam) = 0;
 
+  // With no live host: the command line goes to the running CAD program whose window is highest;
+  // false when none runs or it did not take the command (the window logs why).
+  virtual bool sendToCadProgram(const std::u16string& command) = 0;
+  // A short note over the thumbnail list, gone after a few seconds.
+  virtual void showNote(const std::u16string& note) = 0;
+
   // Dialogs. chooseDwgFiles is the file-open dialog "添加图块"; nullopt when cancelled.
   virtual std::optional<std::vector<std::u16string>> chooseDwgFiles() = 0;
   virtual void runEmptyLibraryPrompt() = 0;

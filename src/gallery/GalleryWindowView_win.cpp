@@ -4,6 +4,7 @@
 #include <commctrl.h>
 
 #include "base/WinText.h"
+#include "cad/CadClient.h"
 #include "gallery/DetailsPanelView_win.h"
 #include "gallery/GalleryAddDlg_win.h"
 #include "gallery/GalleryCommand.h"
@@ -103,6 +104,10 @@ void CGalleryDlg::setWindowText(WindowNumber window, const std::u16string& text)
 void CGalleryDlg::postToWindow(WindowNumber window, uint32_t message, uint64_t wParam, int64_t lParam) {
   PostMessageW(windowOf(window), message, WPARAM(wParam), LPARAM(lParam));
 }
+
+bool CGalleryDlg::sendToCadProgram(const std::u16string& command) { return cad::sendToRunningProgram(command); }
+
+void CGalleryDlg::showNote(const std::u16string& note) { m_note.show(handle(), kListRect, note); }
 
 std::optional<std::vector<std::u16string>> CGalleryDlg::chooseDwgFiles() {
   return win::chooseFilesToOpen(handle(), u"添加图块", {{u"图纸(*.DWG;*.dwg)", u"*.DWG;*.dwg"}}, true);

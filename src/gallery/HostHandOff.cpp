@@ -1,5 +1,6 @@
 #include "gallery/HostHandOff.h"
 
+#include "cad/InsertCommand.h"
 #include "gallery/GalleryCommand.h"
 
 namespace gallery {
@@ -23,6 +24,13 @@ HandOffTarget handOffBlock(const AppState& state, GalleryView& view, const std::
     view.postToWindow(state.drawHostWindow, kDraftwellHandOffMessage, view.ownWindow(), mode);
     return HandOffTarget::DraftwellHost;
   }
+  // The drawing may already define a block of the file's name, from another category perhaps,
+  // and then its own definition is used: the gallery cannot tell which, so the note says so.
+  if (view.sendToCadProgram(cad::insertCommand(dwgPath))) {
+    view.showNote(std::u16string(kInsertedNote));
+    return HandOffTarget::CadProgram;
+  }
+  view.showNote(std::u16string(kNoCadProgramNote));
   return HandOffTarget::None;
 }
 

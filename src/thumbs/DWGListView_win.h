@@ -46,6 +46,8 @@ public:
 
   // Called with the item's data value on a double-click on an item.
   void setChosenHandler(std::function<void(int64_t)> chosen) { chosen_ = std::move(chosen); }
+  // Enter: the selected item is chosen as a double-click would choose it.
+  void chooseSelectedItem();
   // Called with the item's data value and how its drag ended.
   void setDraggedHandler(std::function<void(int64_t, DragEnd)> dragged) { dragged_ = std::move(dragged); }
   // Gives the larger preview's texts for an item's data value.

@@ -103,18 +103,6 @@ bool PreviewPopup::OnPaint() {
   return true;
 }
 
-bool PreviewPopup::OnMessage(UINT message, WPARAM, LPARAM, LRESULT& result) {
-  if (message == WM_NCHITTEST) {  // the mouse goes through to what lies below
-    result = HTTRANSPARENT;
-    return true;
-  }
-  if (message == WM_MOUSEACTIVATE) {
-    result = MA_NOACTIVATE;
-    return true;
-  }
-  return false;
-}
-
 void PreviewPopup::OnDestroy() { item_ = -1; }
 
 }  // namespace thumbs

@@ -8,11 +8,11 @@
 
 #include "base/Image.h"
 #include "win/Gdi.h"
-#include "win/Window.h"
+#include "win/PassivePopup.h"
 
 namespace thumbs {
 
-class PreviewPopup : public win::Window {
+class PreviewPopup : public win::PassivePopup {
 public:
   // Shows the pop-up for the list item beside the cursor (screen coordinates), on top of owner.
   void show(HWND owner, int item, POINT cursor, const base::Image& picture, std::u16string name, std::u16string spec);
@@ -21,7 +21,6 @@ public:
   int item() const { return item_; }
 
 protected:
-  bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
   bool OnPaint() override;
   bool OnTimer(UINT_PTR id) override;
   void OnDestroy() override;

@@ -1,4 +1,5 @@
 #include "GalleryFixture.h"
+#include "cad/InsertCommand.h"
 #include "gallery/GalleryCommand.h"
 
 namespace {
@@ -103,13 +104,16 @@ TEST_F(BlockChoice, UserBlocksGoToDraftwellWithTheLdMode) {
   EXPECT_TRUE(view.visible);
 }
 
-TEST_F(BlockChoice, UserBlocksWithNoLiveHostPostNothing) {
-  showOneUserBlock();
+TEST_F(BlockChoice, UserBlocksWithNoLiveHostGoToTheRunningCadProgramButAreNotRecent) {
+  std::u16string path = showOneUserBlock();
   state = {.drawHostWindow = 466};  // gone
+  view.cadProgramRuns = true;
   model->itemChosen(0);
   model->itemChosen(1);
+  EXPECT_EQ(view.cadCommands, (std::vector<std::u16string>{cad::insertCommand(path)}));
   EXPECT_TRUE(view.hostMessages.empty());
   EXPECT_TRUE(view.windowTexts.empty());
+  EXPECT_TRUE(model->recentBlocks().empty());
 }
 
 // A drag out of the list: the drop target has the file, so nothing goes to a host and the gallery

@@ -62,6 +62,10 @@ public:
   std::set<WindowNumber> liveWindows;
   std::map<WindowNumber, std::u16string> windowTexts;
   std::vector<PostedMessage> hostMessages;
+  // A running CAD program, when there is one, and the commands it took; the notes shown.
+  bool cadProgramRuns = false;
+  std::vector<std::u16string> cadCommands;
+  std::vector<std::u16string> notes;
 
   // Dialogs.
   std::optional<std::vector<std::u16string>> filesToChoose;
@@ -163,6 +167,12 @@ public:
     calls.push_back("postToWindow");
     hostMessages.push_back({window, message, wParam, lParam});
   }
+  bool sendToCadProgram(const std::u16string& command) override {
+    calls.push_back("sendToCadProgram");
+    if (cadProgramRuns) cadCommands.push_back(command);
+    return cadProgramRuns;
+  }
+  void showNote(const std::u16string& note) override { notes.push_back(note); }
   std::optional<std::vector<std::u16string>> chooseDwgFiles() override {
     ++dialogsOpened;
     return filesToChoose;

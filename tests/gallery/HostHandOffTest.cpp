@@ -3,6 +3,7 @@
 #include "FakeGalleryView.h"
 #include "gallery/GalleryCommand.h"
 #include "gallery/HostHandOff.h"
+#include "cad/InsertCommand.h"
 
 namespace {
 
@@ -29,6 +30,7 @@ TEST(HandOff, ALiveArxHostGetsThePathInItsTitleAndTheGalleryHides) {
 TEST(HandOff, DraftwellGetsTheGalleryWindowAndTheLdMode) {
   FakeGalleryView view;
   view.liveWindows = {466};
+  view.cadProgramRuns = true;  // a hosted gallery never sends a command
   AppState state{.drawHostWindow = 466, .ldFlag = true};
   EXPECT_EQ(handOffBlock(state, view, kPath), HandOffTarget::DraftwellHost);
   state.ldFlag = false;
@@ -37,6 +39,8 @@ TEST(HandOff, DraftwellGetsTheGalleryWindowAndTheLdMode) {
             (std::vector<PostedMessage>{{466, 1128, view.windowHandle, 10}, {466, 1128, view.windowHandle, 9}}));
   EXPECT_EQ(view.windowTexts[466], kPath);
   EXPECT_TRUE(view.visible);
+  EXPECT_TRUE(view.cadCommands.empty());
+  EXPECT_TRUE(view.notes.empty());
 }
 
 TEST(HandOff, WithBothHostsAliveOnlyTheArxHostGetsTheBlock) {
@@ -58,14 +62,25 @@ TEST(HandOff, AGoneArxHostPassesTheBlockToDraftwell) {
   EXPECT_EQ(view.windowTexts.count(321), 0u);
 }
 
-TEST(HandOff, NoLiveHostMeansNothingIsRetitledOrPosted) {
+TEST(HandOff, WithoutALiveHostTheRunningCadProgramGetsTheInsertCommand) {
   FakeGalleryView view;
-  AppState state{.arxHostWindow = 321, .drawHostWindow = 466};
-  EXPECT_EQ(handOffBlock(state, view, kPath), HandOffTarget::None);
+  view.cadProgramRuns = true;
+  AppState gone{.arxHostWindow = 321, .drawHostWindow = 466};
+  EXPECT_EQ(handOffBlock(gone, view, kPath), HandOffTarget::CadProgram);
   view.liveWindows = {0};  // even a window system that called 0 a window gets nothing
-  EXPECT_EQ(handOffBlock(AppState{}, view, kPath), HandOffTarget::None);
+  EXPECT_EQ(handOffBlock(AppState{}, view, kPath), HandOffTarget::CadProgram);
+  EXPECT_EQ(view.cadCommands, (std::vector<std::u16string>(2, cad::insertCommand(kPath))));
+  EXPECT_EQ(view.notes, (std::vector<std::u16string>(2, std::u16string(gallery::kInsertedNote))));
   EXPECT_TRUE(view.hostMessages.empty());
   EXPECT_TRUE(view.windowTexts.empty());
+  EXPECT_TRUE(view.visible);
+}
+
+TEST(HandOff, WithNoCadProgramEitherTheNoteSaysSoAndNothingIsSent) {
+  FakeGalleryView view;
+  EXPECT_EQ(handOffBlock(AppState{}, view, kPath), HandOffTarget::None);
+  EXPECT_TRUE(view.cadCommands.empty());
+  EXPECT_EQ(view.notes, (std::vector<std::u16string>{std::u16string(gallery::kNoCadProgramNote)}));
   EXPECT_TRUE(view.visible);
 }
 

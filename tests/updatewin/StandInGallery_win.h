@@ -59,6 +59,8 @@ private:
   bool isWindowAlive(gallery::WindowNumber window) override { return false; }
   void setWindowText(gallery::WindowNumber window, const std::u16string& text) override {}
   void postToWindow(gallery::WindowNumber, uint32_t, uint64_t, int64_t) override {}
+  bool sendToCadProgram(const std::u16string&) override { return false; }
+  void showNote(const std::u16string&) override {}
   std::optional<std::vector<std::u16string>> chooseDwgFiles() override { return std::nullopt; }
   void runEmptyLibraryPrompt() override;
   bool runSpecialtyDialog() override;

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The Windows packages as an administrator uses them (scripts/package.sh has built dist/): a silent
 # per-machine install with SERVERURL puts the program files, the Start menu shortcut 墨匣图库, the
-# Programs and Features entry and the server address in place; the gallery started from the
+# Programs and Features entry, the server address and the install folder (for Blockery.lsp) in place; the gallery started from the
 # shortcut's target shows the sample library and asks the installed address for its index; the zip
 # holds the same files and a Blockery.ini; a damaged package is refused and changes nothing; a later
 # version installed over it without SERVERURL keeps the address, and one given SERVERURL takes the
@@ -52,7 +52,7 @@ installed_state() {
   [ -d "$PROGRAM_FILES" ] && (cd "$PROGRAM_FILES" && find . -type f -print0 | LC_ALL=C sort -z | xargs -0 sha256sum)
   wine reg query "$UNINSTALL" /s 2>/dev/null | tr -d '\r' | grep -E '^HKEY|DisplayName|DisplayVersion'
   shortcuts
-  echo "address=$(reg_value "$SETTINGS" ServerUrl)"
+  echo "address=$(reg_value "$SETTINGS" ServerUrl) folder=$(reg_value "$SETTINGS" InstallDir)"
 }
 asked_for() {  # PATH: the test server has served it
   python3 -c 'import sys, urllib.request; sys.stdout.write(urllib.request.urlopen(sys.argv[1]).read().decode())' \
@@ -78,6 +78,7 @@ INSTALLED_CODES+=("$code")
 install "$msi" SERVERURL="$address" || fail "msiexec /i $msi failed ($?)"
 diff -r "$staged" "$PROGRAM_FILES" >/dev/null || fail "Program Files\\Blockery differs from the package's files: $(diff -rq "$staged" "$PROGRAM_FILES")"
 expect_eq "$(reg_value "$SETTINGS" ServerUrl)" "$address" "installed server address"
+expect_eq "$(reg_value "$SETTINGS" InstallDir)" 'C:\Program Files\Blockery\' "install folder for Blockery.lsp"
 expect_eq "$(installed_version "$code")" "$version" "Programs and Features version"
 expect_eq "$(reg_value "$UNINSTALL\\$code" Publisher)" Blockery "Programs and Features publisher"
 packed=$(python3 -c 'import sys; g = sys.argv[1].strip("{}").split("-"); r = lambda s: s[::-1]
@@ -140,5 +141,6 @@ wine msiexec /x "$(winepath -w "$last_msi")" /qn >/dev/null 2>&1 || fail "msiexe
 expect_eq "$(shortcuts)" "" "shortcuts after the uninstall"
 expect_eq "$(blockery_entries)" 0 "Programs and Features entries after the uninstall"
 expect_eq "$(reg_value "$SETTINGS" ServerUrl)" "" "server address after the uninstall"
+expect_eq "$(reg_value "$SETTINGS" InstallDir)" "" "install folder after the uninstall"
 expect_eq "$(documents_state)" "$documents" "the documents folder after the uninstall"
 echo "PASS"
