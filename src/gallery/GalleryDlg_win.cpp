@@ -66,7 +66,11 @@ void CGalleryDlg::skinButtons() {
 void CGalleryDlg::createThumbnailList() {
   m_listView.Create(handle(), kListRect, IDC_THUMBNAIL_LIST, skin::uiFont());
   m_listView.setChosenHandler([this](int64_t position) { model_->itemChosen(position); });
-  m_listView.setDraggedHandler([this](int64_t position, thumbs::DragEnd end) { model_->itemDragged(position, end); });
+  m_listView.setDraggedHandler([this](int64_t position) -> thumbs::CDWGListView::DragEndHandler {
+    std::optional<ShownEntry> entry = model_->entryAt(position);
+    if (!entry) return nullptr;
+    return [this, entry = std::move(*entry)](thumbs::DragEnd end) { model_->itemDragged(entry, end); };
+  });
   m_listView.setPreviewTextsHandler([this](int64_t position) {
     DetailsPanel texts = model_->previewTexts(position);
     return thumbs::PreviewTexts{texts.text(DetailsPanel::Name), texts.text(DetailsPanel::Spec)};
@@ -101,7 +105,7 @@ bool CGalleryDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
   // Windows ends the process after logging off or shutting down; a gallery hidden by its host
   // for hours still has the user's lists to write.
   if (message == WM_ENDSESSION) {
-    if (wParam && model_) model_->saveLists();
+    if (wParam && model_) model_->saveLists(library::SaveTime::lastOne());
     return false;
   }
   if (message == kSearchAnswerMessage) {
@@ -121,8 +125,15 @@ bool CGalleryDlg::OnTimer(UINT_PTR id) {
 
 bool CGalleryDlg::PreTranslateMessage(MSG& message) {
   if (message.message == WM_KEYDOWN && model_ && searchKey(message)) return true;
-  if (message.message == WM_KEYDOWN && model_ && model_->keyDown(uint32_t(message.wParam))) return true;
+  if (message.message == WM_KEYDOWN && model_ && model_->keyDown(uint32_t(message.wParam), selectedThumbnail(message)))
+    return true;
   return skin::SkinnedDialog::PreTranslateMessage(message);
+}
+
+// The list's selected position when the key went to the list; its items stand in list order.
+int64_t CGalleryDlg::selectedThumbnail(const MSG& message) const {
+  if (message.hwnd != m_listView.handle()) return -1;
+  return int64_t(SendMessageW(m_listView.handle(), LVM_GETNEXTITEM, WPARAM(-1), LVNI_SELECTED));
 }
 
 // Ctrl+F and "/" (outside the field) go to the search field; keys typed in it go to the model first.

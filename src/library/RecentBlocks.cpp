@@ -4,10 +4,10 @@
 
 #include "base/FailureLog.h"
 #include "base/Files.h"
-#include "base/NamedLock.h"
 #include "base/Path.h"
 #include "library/PathsAndSettings.h"
 #include "library/ListMerge.h"
+#include "library/ListSaving.h"
 #include "library/TextFile.h"
 #include "library/UnreadableList.h"
 #include "markup/MarkupDocument.h"
@@ -77,15 +77,27 @@ std::u16string recentBlocksText(const BlockList& recent) {
   return text;
 }
 
-std::optional<BlockList> saveRecentBlocks(const std::u16string& dataRoot, const BlockList& chosen) {
-  base::NamedLock lock(kListsLockName);
+SaveOutcome saveRecentBlocks(const std::u16string& dataRoot, const BlockList& chosen, SaveTime when,
+                             BlockList* inFile) {
   const std::u16string file = base::joinPath(dataRoot, kRecentFile);
-  if (lock.held()) base::files::removeEndedScratch(file);
-  BlockList fromFile;
-  if (!readRecentFile(file, fromFile) && !keepUnreadableList(file)) return std::nullopt;
-  BlockList merged = mergedRecentBlocks(fromFile, chosen);
-  if (!writeWholeTextFile(file, recentBlocksText(merged))) return std::nullopt;
-  return merged;
+  auto write = [&] {
+    BlockList merged;
+    if (!readRecentFile(file, merged) && !keepUnreadableList(file)) return false;
+    std::vector<std::u16string> mergedIn;
+    for (const std::u16string& pending : pendingFilesOf(file)) {
+      BlockList chosenThere;
+      if (!readRecentFile(pending, chosenThere)) continue;  // left for a later save
+      merged = mergedRecentBlocks(merged, chosenThere);
+      mergedIn.push_back(pending);
+    }
+    merged = mergedRecentBlocks(merged, chosen);
+    if (!writeWholeTextFile(file, recentBlocksText(merged))) return false;
+    for (const std::u16string& pending : mergedIn) base::files::remove(pending);
+    if (inFile) *inFile = std::move(merged);
+    return true;
+  };
+  auto writePending = [&](const std::u16string& pending) { return writeWholeTextFile(pending, recentBlocksText(chosen)); };
+  return saveSharedList(file, when, write, writePending);
 }
 
 }  // namespace library

@@ -118,13 +118,13 @@ TEST_F(BlockChoice, ACompletedDropMakesACatalogueBlockRecentWithoutAHandOff) {
   state.arxHostWindow = 321;
   view.liveWindows = {321};
   view.click(u"门窗");
-  model->itemDragged(1, thumbs::DragEnd::Cancelled);
+  drag(1, thumbs::DragEnd::Cancelled);
   EXPECT_TRUE(model->recentBlocks().empty());
-  model->itemDragged(1, thumbs::DragEnd::Dropped);  // m2
-  model->itemDragged(0, thumbs::DragEnd::Dropped);  // m1
-  model->itemDragged(1, thumbs::DragEnd::Cancelled);
-  model->itemDragged(2, thumbs::DragEnd::Dropped);  // outside the list
-  model->itemDragged(-1, thumbs::DragEnd::Dropped);
+  drag(1, thumbs::DragEnd::Dropped);  // m2
+  drag(0, thumbs::DragEnd::Dropped);  // m1
+  drag(1, thumbs::DragEnd::Cancelled);
+  drag(2, thumbs::DragEnd::Dropped);  // outside the list
+  drag(-1, thumbs::DragEnd::Dropped);
   EXPECT_EQ(recentIds(), (Ids{u"m1-id", u"m2-id"}));
   EXPECT_TRUE(view.hostMessages.empty());
   EXPECT_TRUE(view.windowTexts.empty());
@@ -133,7 +133,7 @@ TEST_F(BlockChoice, ACompletedDropMakesACatalogueBlockRecentWithoutAHandOff) {
 
 TEST_F(BlockChoice, ADroppedUserBlockIsNotRecent) {
   showOneUserBlock();
-  model->itemDragged(0, thumbs::DragEnd::Dropped);
+  drag(0, thumbs::DragEnd::Dropped);
   EXPECT_TRUE(model->recentBlocks().empty());
   EXPECT_TRUE(view.hostMessages.empty());
 }

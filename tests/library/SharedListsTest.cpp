@@ -129,12 +129,10 @@ void play(const std::u16string& root, std::map<char, Writer>& writers, const std
   } else if (verb == "choose") {
     recordRecentBlock(w.chosen, block(arg));
   } else if (verb == "save") {
-    auto paths = saveUserBlocks(root, w.edits);
-    ASSERT_TRUE(paths);
-    w.paths = *paths;
+    ASSERT_EQ(saveUserBlocks(root, w.edits, SaveTime::ordinary(), &w.paths), SaveOutcome::Written);
     w.edits = {};
     if (w.chosen.empty()) return;
-    ASSERT_TRUE(saveRecentBlocks(root, w.chosen));
+    ASSERT_EQ(saveRecentBlocks(root, w.chosen), SaveOutcome::Written);
     w.chosen.clear();
   } else if (verb == "sees") {
     EXPECT_NE(std::find(w.paths.begin(), w.paths.end(), arg), w.paths.end()) << argument;
@@ -198,6 +196,6 @@ TEST(SharedLists, AFileThatCannotBeKeptAsideIsNotReplaced) {
   const std::u16string stem = root.file(u"UserBlock.xml.unreadable-") + base::localDate();
   writeFile(stem, std::string_view("other"));
   for (int n = 2; n <= 100; ++n) writeFile(stem + u"-" + base::decimal(n), std::string_view("other"));
-  EXPECT_FALSE(saveUserBlocks(root.path(), UserBlockEdits{{u"/c.dwg"}, {}}));
+  EXPECT_EQ(saveUserBlocks(root.path(), UserBlockEdits{{u"/c.dwg"}, {}}), SaveOutcome::Kept);
   EXPECT_EQ(readBytes(root.file(u"UserBlock.xml")), kTwoRoots);
 }
