@@ -1,5 +1,7 @@
 #include "library/RecentList.h"
 
+#include "base/Path.h"
+#include "library/PathsAndSettings.h"
 #include "library/RecentBlocks.h"
 
 namespace library {
@@ -11,9 +13,9 @@ void RecentList::choose(const BlockRecord& block) {
   recordRecentBlock(chosen_, block);
 }
 
-// A gallery that chose nothing leaves the file to the others.
+// A gallery that chose nothing leaves the file to the others, unless edits of ended galleries wait.
 void RecentList::save(const std::u16string& dataRoot, SaveTime when) {
-  if (chosen_.empty()) return;
+  if (chosen_.empty() && pendingFilesOf(base::joinPath(dataRoot, kRecentFile)).empty()) return;
   if (saveRecentBlocks(dataRoot, chosen_, when, &blocks_) != SaveOutcome::Kept) chosen_.clear();
 }
 

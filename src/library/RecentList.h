@@ -14,8 +14,9 @@ public:
   // Appends what RecentlyUse.xml in the data root holds.
   void load(const std::u16string& dataRoot);
   void choose(const BlockRecord& block);
-  // Merges the blocks chosen since the last save into the file; once they are there the list is
-  // the file's. Chosen blocks that could not be saved stay for the next save.
+  // Merges the blocks chosen since the last save, and those pending files beside it hold, into the
+  // file; once they are there the list is the file's. Chosen blocks that could not be saved stay
+  // for the next save.
   void save(const std::u16string& dataRoot, SaveTime when);
 
   const BlockList& blocks() const { return blocks_; }
