@@ -19,7 +19,10 @@ FILE* stream(void* file) { return static_cast<FILE*>(file); }
 ReadStream::ReadStream(const std::u16string& path) {
   HANDLE file = CreateFileW(wide(path), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return fail();
+  if (file == INVALID_HANDLE_VALUE) {
+    fail();
+    return;
+  }
   int descriptor = _open_osfhandle(reinterpret_cast<intptr_t>(file), _O_RDONLY | _O_BINARY);
   if (descriptor == -1) {
     fail();
