@@ -32,13 +32,13 @@ SaveOutcome saveSharedList(const std::u16string& file, SaveTime when, const std:
     base::NamedLock lock(kListsLockName, when.lockWait);
     if (lock.held()) {
       base::files::removeEndedScratch(file);
-      return write() ? SaveOutcome::Written : SaveOutcome::Kept;
+      if (write()) return SaveOutcome::Written;
     }
   }
   if (!when.last) return SaveOutcome::Kept;
   const std::u16string pending = newPendingFile(file);
   if (!writePending(pending)) return SaveOutcome::Kept;
-  base::logFailure(u"save " + file + u" without the lists' lock: the edits wait in " + pending);
+  base::logFailure(u"save " + file + u": the edits wait in " + pending + u" for the next gallery that saves");
   return SaveOutcome::Pending;
 }
 

@@ -1,8 +1,8 @@
 // How a gallery writes a list every gallery of the user shares (RecentlyUse.xml, UserBlock.xml):
 // only under the lists' lock, never without it. A save that cannot get the lock keeps its edits
-// for the next one; the last save before the program ends waits longer and, failing that, leaves
-// the edits in a pending file beside the list ("<list>.<process id>.pending"), which the next
-// gallery to save merges in and removes.
+// for the next one; the last save before the program ends waits longer and, failing that (or
+// failing to write the list), leaves the edits in a pending file beside the list
+// ("<list>.<process id>.pending"), which the next gallery to save merges in and removes.
 #pragma once
 #include <cstdint>
 #include <functional>
@@ -26,8 +26,8 @@ struct SaveTime {
 enum class SaveOutcome { Written, Pending, Kept };  // Kept: nothing written, the edits stay
 
 // Takes the lock; holding it, removes what killed saves left and runs write (true when the list
-// was written). Without it, a last save has writePending put the edits in a new pending file of
-// this process and logs where they went.
+// was written). Without it, or when the list could not be written, a last save has writePending put
+// the edits in a new pending file of this process and logs where they went.
 SaveOutcome saveSharedList(const std::u16string& file, SaveTime when, const std::function<bool()>& write,
                            const std::function<bool(const std::u16string& pending)>& writePending);
 
