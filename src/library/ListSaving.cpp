@@ -24,20 +24,27 @@ std::u16string newPendingFile(const std::u16string& file) {
   return pending;
 }
 
+bool writeUnderLock(const std::u16string& file, const ListSaveSteps& steps) {
+  base::files::removeEndedScratch(file);
+  if (!steps.readList()) return false;
+  std::vector<std::u16string> merged;
+  for (const std::u16string& pending : pendingFilesOf(file))
+    if (steps.mergePending(pending)) merged.push_back(pending);
+  if (!steps.writeList()) return false;
+  for (const std::u16string& pending : merged) base::files::remove(pending);
+  return true;
+}
+
 }  // namespace
 
-SaveOutcome saveSharedList(const std::u16string& file, SaveTime when, const std::function<bool()>& write,
-                           const std::function<bool(const std::u16string& pending)>& writePending) {
+SaveOutcome saveSharedList(const std::u16string& file, SaveTime when, const ListSaveSteps& steps) {
   {
     base::NamedLock lock(kListsLockName, when.lockWait);
-    if (lock.held()) {
-      base::files::removeEndedScratch(file);
-      if (write()) return SaveOutcome::Written;
-    }
+    if (lock.held() && writeUnderLock(file, steps)) return SaveOutcome::Written;
   }
   if (!when.last) return SaveOutcome::Kept;
   const std::u16string pending = newPendingFile(file);
-  if (!writePending(pending)) return SaveOutcome::Kept;
+  if (!steps.writePending(pending)) return SaveOutcome::Kept;
   base::logFailure(u"save " + file + u": the edits wait in " + pending + u" for the next gallery that saves");
   return SaveOutcome::Pending;
 }

@@ -25,11 +25,20 @@ struct SaveTime {
 
 enum class SaveOutcome { Written, Pending, Kept };  // Kept: nothing written, the edits stay
 
-// Takes the lock; holding it, removes what killed saves left and runs write (true when the list
-// was written). Without it, or when the list could not be written, a last save has writePending put
-// the edits in a new pending file of this process and logs where they went.
-SaveOutcome saveSharedList(const std::u16string& file, SaveTime when, const std::function<bool()>& write,
-                           const std::function<bool(const std::u16string& pending)>& writePending);
+// What a save does that differs from list to list, in the order it is done under the lock.
+struct ListSaveSteps {
+  std::function<bool()> readList;  // the file again; false when it must be left alone
+  // Applies one pending file; false when it could not be read whole (it stays for a later save).
+  std::function<bool(const std::u16string& pending)> mergePending;
+  std::function<bool()> writeList;  // this gallery's edits on top; true when written
+  std::function<bool(const std::u16string& pending)> writePending;  // this gallery's edits alone
+};
+
+// Takes the lock; holding it, removes what killed saves left, reads the list, merges the pending
+// files, writes the list and removes the pending files merged. Without the lock, or when the list
+// could not be written, a last save puts the edits in a new pending file of this process and logs
+// where they went.
+SaveOutcome saveSharedList(const std::u16string& file, SaveTime when, const ListSaveSteps& steps);
 
 // The pending files other galleries left beside file, oldest first. Call it holding the lock.
 std::vector<std::u16string> pendingFilesOf(const std::u16string& file);

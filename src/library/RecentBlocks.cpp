@@ -80,24 +80,20 @@ std::u16string recentBlocksText(const BlockList& recent) {
 SaveOutcome saveRecentBlocks(const std::u16string& dataRoot, const BlockList& chosen, SaveTime when,
                              BlockList* inFile) {
   const std::u16string file = base::joinPath(dataRoot, kRecentFile);
-  auto write = [&] {
-    BlockList merged;
-    if (!readRecentFile(file, merged) && !keepUnreadableList(file)) return false;
-    std::vector<std::u16string> mergedIn;
-    for (const std::u16string& pending : pendingFilesOf(file)) {
-      BlockList chosenThere;
-      if (!readRecentFile(pending, chosenThere)) continue;  // left for a later save
-      merged = mergedRecentBlocks(merged, chosenThere);
-      mergedIn.push_back(pending);
-    }
-    merged = mergedRecentBlocks(merged, chosen);
-    if (!writeWholeTextFile(file, recentBlocksText(merged))) return false;
-    for (const std::u16string& pending : mergedIn) base::files::remove(pending);
-    if (inFile) *inFile = std::move(merged);
-    return true;
-  };
-  auto writePending = [&](const std::u16string& pending) { return writeWholeTextFile(pending, recentBlocksText(chosen)); };
-  return saveSharedList(file, when, write, writePending);
+  BlockList merged;
+  ListSaveSteps steps{
+      [&] { return readRecentFile(file, merged) || keepUnreadableList(file); },
+      [&](const std::u16string& pending) {
+        BlockList chosenThere;
+        if (!readRecentFile(pending, chosenThere)) return false;
+        merged = mergedRecentBlocks(merged, chosenThere);
+        return true;
+      },
+      [&] { return writeWholeTextFile(file, recentBlocksText(merged = mergedRecentBlocks(merged, chosen))); },
+      [&](const std::u16string& pending) { return writeWholeTextFile(pending, recentBlocksText(chosen)); }};
+  SaveOutcome outcome = saveSharedList(file, when, steps);
+  if (outcome == SaveOutcome::Written && inFile) *inFile = std::move(merged);
+  return outcome;
 }
 
 }  // namespace library

@@ -20,7 +20,6 @@ public:
   void save(const std::u16string& dataRoot, SaveTime when);
 
   const BlockList& blocks() const { return blocks_; }
-  bool unsaved() const { return !chosen_.empty(); }
 
 private:
   BlockList blocks_;

@@ -78,24 +78,20 @@ std::u16string userBlocksText(const PathList& userBlockPaths) {
 SaveOutcome saveUserBlocks(const std::u16string& dataRoot, const UserBlockEdits& edits, SaveTime when,
                            PathList* inFile) {
   const std::u16string file = base::joinPath(dataRoot, kUserBlockFile);
-  auto write = [&] {
-    PathList merged;
-    if (!readUserBlockFile(file, merged) && !keepUnreadableList(file)) return false;
-    std::vector<std::u16string> mergedIn;
-    for (const std::u16string& pending : pendingFilesOf(file)) {
-      UserBlockEdits editsThere;
-      if (!readPendingEdits(pending, editsThere)) continue;  // left for a later save
-      merged = mergedUserBlocks(std::move(merged), editsThere);
-      mergedIn.push_back(pending);
-    }
-    merged = mergedUserBlocks(std::move(merged), edits);
-    if (!writeWholeTextFile(file, userBlocksText(merged))) return false;
-    for (const std::u16string& pending : mergedIn) base::files::remove(pending);
-    if (inFile) *inFile = std::move(merged);
-    return true;
-  };
-  auto writePending = [&](const std::u16string& pending) { return writeWholeTextFile(pending, pendingEditsText(edits)); };
-  return saveSharedList(file, when, write, writePending);
+  PathList merged;
+  ListSaveSteps steps{
+      [&] { return readUserBlockFile(file, merged) || keepUnreadableList(file); },
+      [&](const std::u16string& pending) {
+        UserBlockEdits editsThere;
+        if (!readPendingEdits(pending, editsThere)) return false;
+        merged = mergedUserBlocks(std::move(merged), editsThere);
+        return true;
+      },
+      [&] { return writeWholeTextFile(file, userBlocksText(merged = mergedUserBlocks(std::move(merged), edits))); },
+      [&](const std::u16string& pending) { return writeWholeTextFile(pending, pendingEditsText(edits)); }};
+  SaveOutcome outcome = saveSharedList(file, when, steps);
+  if (outcome == SaveOutcome::Written && inFile) *inFile = std::move(merged);
+  return outcome;
 }
 
 }  // namespace library
