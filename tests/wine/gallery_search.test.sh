@@ -53,7 +53,9 @@ wait_until caret_is 图库 || fail "Esc did not return to the root: $(tree_state
 wait_until list_holds 1 || fail "the root did not show the recent block: $(list_count)"
 kill -0 "$GALLERY_PID" 2>/dev/null || fail "Esc in the field ended the gallery"
 
-# Esc in the results leaves the search too, and the gallery stays.
+# Esc in the results leaves the search too, and the gallery stays. (The caret is still in the
+# field: a click on the thumbnail takes it out, so "/" is a key again.)
+click_at $(item_point 0)
 xdotool key slash
 xdotool type --delay 150 xz
 wait_until list_holds 4 || fail "\"xz\" did not show its four blocks again: $(list_count)"
