@@ -45,7 +45,9 @@ void GalleryModel::finishStart() {
 
 void GalleryModel::fullRebuild() {
   available_ = std::make_shared<const library::BlockList>();
-  shown_.clear();
+  // A category's blocks are read again, so its old positions no longer stand for them; the user's
+  // files and search results shown keep theirs.
+  if (listMode_ == ListMode::Catalogue && !searching_) shown_.clear();
   treeCurrent_ = false;  // no selection may act on the tree while the view refills it
   if (library::rebuildCategories(place_, categories_)) {
     caret_ = library::kNoNode;

@@ -80,6 +80,11 @@ TEST_F(BlockChoice, AfterARebuildTheOldListNoLongerHandsAnythingOver) {
   command(gallery::GalleryCommand::Rebuild);
   model->itemChosen(0);
   EXPECT_TRUE(view.hostMessages.empty());
+
+  std::u16string path = showOneUserBlock();  // the user's files are not the catalogue's
+  command(gallery::GalleryCommand::Rebuild);
+  model->itemChosen(0);
+  EXPECT_EQ(view.windowTexts[466], path);
 }
 
 TEST_F(BlockChoice, UserBlocksGoToTheArxHostFirstButAreNotRecent) {
