@@ -11,6 +11,7 @@
 #include <array>
 #include <memory>
 
+#include "base/KernelHandle.h"
 #include "gallery/AppState.h"
 #include "gallery/CategoryTreeView_win.h"
 #include "gallery/GalleryModel.h"
@@ -19,7 +20,6 @@
 #include "skin/SkinButton.h"
 #include "skin/SkinnedDialog.h"
 #include "thumbs/DWGListView_win.h"
-#include "base/KernelHandle.h"
 
 namespace gallery {
 

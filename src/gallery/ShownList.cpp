@@ -16,7 +16,8 @@ void ShownList::showUserBlocks(library::PathList paths) {
   userPaths_ = std::make_shared<const library::PathList>(std::move(paths));
 }
 
-void ShownList::showHits(std::shared_ptr<const search::LibrarySearch> search, const std::vector<search::SearchHit>& hits) {
+void ShownList::showHits(std::shared_ptr<const search::LibrarySearch> search,
+                         const std::vector<search::SearchHit>& hits) {
   clear();
   positions_.reserve(hits.size());
   for (const search::SearchHit& hit : hits) positions_.push_back({hit.userBlock, hit.index});

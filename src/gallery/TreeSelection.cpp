@@ -45,7 +45,8 @@ void GalleryModel::dropShownBlocks() {
   // The loader reads the cache during a run, so it stops before any entry goes.
   view_.stopLoader();
   for (size_t position = 0; position < shown_.size(); ++position) {
-    if (const library::BlockRecord* block = shown_.blockAt(position)) view_.forgetThumbnail(library::blockDwgPath(*block));
+    if (const library::BlockRecord* block = shown_.blockAt(position))
+      view_.forgetThumbnail(library::blockDwgPath(*block));
   }
   shown_.clear();
 }

@@ -23,7 +23,8 @@ void GalleryModel::addUserBlocks() {
 // added, and the edits start afresh so that a later save cannot undo another gallery's deletion.
 // Edits handed to a pending file are the next gallery's to save.
 void GalleryModel::saveUserBlocks(library::SaveTime when) {
-  if (userEdits_.empty() && library::pendingFilesOf(base::joinPath(place_.dataRoot, library::kUserBlockFile)).empty()) return;
+  if (userEdits_.empty() && library::pendingFilesOf(base::joinPath(place_.dataRoot, library::kUserBlockFile)).empty())
+    return;
   if (library::saveUserBlocks(place_.dataRoot, userEdits_, when, &userPaths_) != library::SaveOutcome::Kept) {
     userEdits_ = {};
   }

@@ -20,7 +20,8 @@ constexpr std::u16string_view kPendingEnd = u".pending";
 std::u16string newPendingFile(const std::u16string& file) {
   const std::u16string stem = file + u"." + base::decimal(int64_t(base::currentProcessId()));
   std::u16string pending = stem + std::u16string(kPendingEnd);
-  for (int64_t n = 2; base::files::exists(pending); ++n) pending = stem + u"-" + base::decimal(n) + std::u16string(kPendingEnd);
+  for (int64_t n = 2; base::files::exists(pending); ++n)
+    pending = stem + u"-" + base::decimal(n) + std::u16string(kPendingEnd);
   return pending;
 }
 
@@ -53,7 +54,8 @@ std::vector<std::u16string> pendingFilesOf(const std::u16string& file) {
   const std::u16string_view name = base::fileNamePart(file);
   const std::u16string folder = name.size() < file.size() ? file.substr(0, file.size() - name.size() - 1) : u".";
   std::vector<std::pair<uint64_t, std::u16string>> found;
-  for (const base::files::FolderEntry& entry : base::files::listFolder(folder).value_or(std::vector<base::files::FolderEntry>())) {
+  for (const base::files::FolderEntry& entry :
+       base::files::listFolder(folder).value_or(std::vector<base::files::FolderEntry>())) {
     const std::u16string& other = entry.name;
     if (entry.kind != base::files::EntryKind::File || other.size() <= name.size() + 1 + kPendingEnd.size() ||
         !other.starts_with(name) || other[name.size()] != u'.' || !other.ends_with(kPendingEnd))

@@ -30,7 +30,7 @@ struct ListSaveSteps {
   std::function<bool()> readList;  // the file again; false when it must be left alone
   // Applies one pending file; false when it could not be read whole (it stays for a later save).
   std::function<bool(const std::u16string& pending)> mergePending;
-  std::function<bool()> writeList;  // this gallery's edits on top; true when written
+  std::function<bool()> writeList;                                  // this gallery's edits on top; true when written
   std::function<bool(const std::u16string& pending)> writePending;  // this gallery's edits alone
 };
 

@@ -28,7 +28,7 @@ std::u16string recentBlocksText(const BlockList& recent);
 // and then those chosen here (newest first) before its entries and replaces it in one step. An
 // unreadable file is kept aside first, or left alone when it cannot be. When written, *inFile (if given) is
 // the list now in the file, uncut.
-SaveOutcome saveRecentBlocks(const std::u16string& dataRoot, const BlockList& chosen, SaveTime when = SaveTime::ordinary(),
-                             BlockList* inFile = nullptr);
+SaveOutcome saveRecentBlocks(const std::u16string& dataRoot, const BlockList& chosen,
+                             SaveTime when = SaveTime::ordinary(), BlockList* inFile = nullptr);
 
 }  // namespace library

@@ -22,7 +22,7 @@ std::u16string userBlocksText(const PathList& userBlockPaths);
 // Under the lists' lock (see ListSaving.h): reads the file again, applies the edits of pending
 // files and then these, and replaces the file in one step. An unreadable file is kept aside first,
 // or left alone when it cannot be. When written, *inFile (if given) is the list now in the file.
-SaveOutcome saveUserBlocks(const std::u16string& dataRoot, const UserBlockEdits& edits, SaveTime when = SaveTime::ordinary(),
-                           PathList* inFile = nullptr);
+SaveOutcome saveUserBlocks(const std::u16string& dataRoot, const UserBlockEdits& edits,
+                           SaveTime when = SaveTime::ordinary(), PathList* inFile = nullptr);
 
 }  // namespace library

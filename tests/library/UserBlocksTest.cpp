@@ -35,7 +35,8 @@ TEST(DeleteUserBlock, RemovesEveryCopy) {
 
 TEST(SaveUserBlocks, WritesTheExactFormatIncludingFilesThatAreGone) {
   TempFolder root;
-  ASSERT_EQ(saveUserBlocks(root.path(), UserBlockEdits{{u"c:\\图\\a.dwg", root.file(u"gone.dwg")}, {}}), SaveOutcome::Written);
+  ASSERT_EQ(saveUserBlocks(root.path(), UserBlockEdits{{u"c:\\图\\a.dwg", root.file(u"gone.dwg")}, {}}),
+            SaveOutcome::Written);
   EXPECT_EQ(readBytes(root.file(u"UserBlock.xml")),
             "\xEF\xBB\xBF<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r<root>\r"
             "<Item>" + base::toUtf8(root.file(u"gone.dwg")) + "</Item>\r<Item>c:\\\xE5\x9B\xBE\\a.dwg</Item>\r"
