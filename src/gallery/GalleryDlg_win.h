@@ -11,7 +11,6 @@
 #include <array>
 #include <memory>
 
-#include "base/KernelHandle.h"
 #include "gallery/AppState.h"
 #include "gallery/CategoryTreeView_win.h"
 #include "gallery/GalleryModel.h"
@@ -20,6 +19,7 @@
 #include "skin/SkinButton.h"
 #include "skin/SkinnedDialog.h"
 #include "thumbs/DWGListView_win.h"
+#include "base/KernelHandle.h"
 
 namespace gallery {
 

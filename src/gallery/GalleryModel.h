@@ -22,8 +22,8 @@
 #include "library/RecentList.h"
 #include "library/Records.h"
 #include "library/UserBlocks.h"
-#include "search/SearchWorker.h"
 #include "thumbs/FileDrop.h"
+#include "search/SearchWorker.h"
 
 namespace gallery {
 
