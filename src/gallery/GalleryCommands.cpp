@@ -100,14 +100,10 @@ void GalleryModel::startTimer(GalleryTimer timer, uint32_t milliseconds) {
   view_.startTimer(static_cast<int32_t>(timer), milliseconds);
 }
 
-// While results are shown, Esc leaves the search and Enter chooses the selected result.
-bool GalleryModel::keyDown(uint32_t virtualKey, int64_t selected) {
+// While results are shown (the keys may be in the list after Down), Esc leaves the search.
+bool GalleryModel::keyDown(uint32_t virtualKey) {
   if (searching_ && virtualKey == kEscapeKey) {
     leaveSearch(true);
-    return true;
-  }
-  if (searching_ && virtualKey == kEnterKey) {
-    itemChosen(selected);
     return true;
   }
   if (virtualKey == kEscapeKey) {

@@ -125,15 +125,13 @@ bool CGalleryDlg::OnTimer(UINT_PTR id) {
 
 bool CGalleryDlg::PreTranslateMessage(MSG& message) {
   if (message.message == WM_KEYDOWN && model_ && searchKey(message)) return true;
-  if (message.message == WM_KEYDOWN && model_ && model_->keyDown(uint32_t(message.wParam), selectedThumbnail(message)))
+  // Enter on a selected thumbnail acts as a double-click on it.
+  if (message.message == WM_KEYDOWN && model_ && message.wParam == VK_RETURN && message.hwnd == m_listView.handle()) {
+    m_listView.chooseSelectedItem();
     return true;
+  }
+  if (message.message == WM_KEYDOWN && model_ && model_->keyDown(uint32_t(message.wParam))) return true;
   return skin::SkinnedDialog::PreTranslateMessage(message);
-}
-
-// The list's selected position when the key went to the list; its items stand in list order.
-int64_t CGalleryDlg::selectedThumbnail(const MSG& message) const {
-  if (message.hwnd != m_listView.handle()) return -1;
-  return int64_t(SendMessageW(m_listView.handle(), LVM_GETNEXTITEM, WPARAM(-1), LVNI_SELECTED));
 }
 
 // Ctrl+F and "/" (outside the field) go to the search field; keys typed in it go to the model first.

@@ -51,7 +51,6 @@ private:
   bool buttonClicked(int id);
   bool treeNotified(const NMHDR& header);
   bool searchKey(const MSG& message);
-  int64_t selectedThumbnail(const MSG& message) const;
 
   // GalleryView (GalleryWindowView_win.cpp)
   void showTree(const library::CategoryTree& tree) override;

@@ -67,9 +67,8 @@ public:
   // The gallery command message; the answer is always 0.
   int64_t command(int64_t code, uint64_t argument);
   void timerFired(int32_t id);
-  // True when the key is handled here and must not reach the dialog (Enter and Esc). selected is
-  // the thumbnail list's selected position when the key went to the list, -1 otherwise.
-  bool keyDown(uint32_t virtualKey, int64_t selected);
+  // True when the key is handled here and must not reach the dialog (Enter and Esc).
+  bool keyDown(uint32_t virtualKey);
 
   // The search field (SearchCommands.cpp): its text changed; a key pressed in it (true when
   // handled there); the worker's answer waits.

@@ -109,7 +109,7 @@ void GalleryModel::leaveSearch(bool restoreView) {
 }
 
 bool GalleryModel::searchKeyDown(uint32_t virtualKey) {
-  if (searchText_.empty() && (virtualKey == kEscapeKey || virtualKey == kEnterKey)) return keyDown(virtualKey, -1);
+  if (searchText_.empty() && (virtualKey == kEscapeKey || virtualKey == kEnterKey)) return keyDown(virtualKey);
   switch (virtualKey) {
     case kEscapeKey: leaveSearch(true); return true;
     case kEnterKey: chooseFirstResult(); return true;

@@ -82,6 +82,11 @@ bool CDWGListView::OnLButtonDoubleClick(UINT, POINT point) {
   return false;
 }
 
+void CDWGListView::chooseSelectedItem() {
+  int item = int(send(LVM_GETNEXTITEM, WPARAM(-1), LVNI_SELECTED));
+  if (item >= 0 && chosen_) chosen_(dataOf(item));
+}
+
 void CDWGListView::contextMenu(POINT point) {
   m_nContextItem = itemAt(point);
   if (!m_bUserBlocks || m_nContextItem < 0) return;

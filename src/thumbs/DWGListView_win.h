@@ -46,6 +46,8 @@ public:
 
   // Called with the item's data value on a double-click on an item.
   void setChosenHandler(std::function<void(int64_t)> chosen) { chosen_ = std::move(chosen); }
+  // Enter: the selected item is chosen as a double-click would choose it.
+  void chooseSelectedItem();
   // Called with the item's data value as its drag starts (the list may show other blocks by the time
   // it ends); what it gives is called with how the drag ended.
   using DragEndHandler = std::function<void(DragEnd)>;

@@ -95,13 +95,13 @@ TEST_F(GalleryCommands, DraftwellEndsTheGalleryOnlyWithItsOwnWindow) {
 
 TEST_F(GalleryCommands, EscapeHidesOnlyAHostedGallery) {
   start();
-  EXPECT_TRUE(model->keyDown(kEscapeKey, -1));
+  EXPECT_TRUE(model->keyDown(kEscapeKey));
   ASSERT_EQ(view.posted.size(), 1u);
   EXPECT_EQ(view.posted[0], (std::pair<int64_t, uint64_t>{static_cast<int64_t>(GalleryCommand::HideIfHosted), 0}));
   view.deliverPosted();
   EXPECT_TRUE(view.visible);
   state.drawHostWindow = 466;
-  model->keyDown(kEscapeKey, -1);
+  model->keyDown(kEscapeKey);
   view.deliverPosted();
   EXPECT_FALSE(view.visible);
   command(GalleryCommand::Show);
@@ -112,9 +112,9 @@ TEST_F(GalleryCommands, EscapeHidesOnlyAHostedGallery) {
 
 TEST_F(GalleryCommands, EnterIsSwallowedAndOtherKeysGoToTheDialog) {
   start();
-  EXPECT_TRUE(model->keyDown(kEnterKey, -1));
-  EXPECT_FALSE(model->keyDown('A', -1));
-  EXPECT_FALSE(model->keyDown('\t', -1));
+  EXPECT_TRUE(model->keyDown(kEnterKey));
+  EXPECT_FALSE(model->keyDown('A'));
+  EXPECT_FALSE(model->keyDown('\t'));
   EXPECT_TRUE(view.posted.empty());
   EXPECT_FALSE(view.ended);
   EXPECT_TRUE(view.visible);
