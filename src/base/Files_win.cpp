@@ -2,7 +2,9 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <atomic>
+#include <vector>
 
 #include "base/KernelHandle.h"
 #include "base/Text.h"
@@ -17,6 +19,29 @@ std::atomic<uint64_t> queries{0};
 bool attributesOf(const std::u16string& path, WIN32_FILE_ATTRIBUTE_DATA& data) {
   queries.fetch_add(1, std::memory_order_relaxed);
   return GetFileAttributesExW(wide(path), GetFileExInfoStandard, &data) != 0;
+}
+
+// FILE_RENAME_INFO as Windows 10 lays it out for FileRenameInfoEx (the headers give both only to
+// programs that require Windows 10).
+struct RenameInfoEx {
+  DWORD flags;
+  HANDLE root;
+  DWORD nameLength;  // bytes
+  WCHAR name[1];
+};
+constexpr auto kFileRenameInfoEx = FILE_INFO_BY_HANDLE_CLASS(22);
+constexpr DWORD kReplaceIfExists = 0x1;
+constexpr DWORD kPosixSemantics = 0x2;
+
+// A rename that replaces target even while others have it open (with FILE_SHARE_DELETE): they keep
+// reading the old file. Only Windows 10 and later offer it; false elsewhere.
+bool renameOverOpenTarget(HANDLE source, const std::u16string& target) {
+  std::vector<char> buffer(sizeof(RenameInfoEx) + target.size() * sizeof(WCHAR));
+  auto* info = reinterpret_cast<RenameInfoEx*>(buffer.data());
+  info->flags = kReplaceIfExists | kPosixSemantics;
+  info->nameLength = DWORD(target.size() * sizeof(WCHAR));
+  std::copy(target.begin(), target.end(), info->name);
+  return SetFileInformationByHandle(source, kFileRenameInfoEx, info, DWORD(buffer.size())) != 0;
 }
 
 }  // namespace
@@ -96,9 +121,10 @@ bool replaceAtomically(const std::u16string& source, const std::u16string& targe
   // The move is logged by the file system, the data is not: without the flush a crash soon after
   // could leave the new name on a file whose bytes never reached the disk.
   {
-    KernelHandle file(CreateFileW(wide(source), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+    KernelHandle file(CreateFileW(wide(source), GENERIC_WRITE | DELETE, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr,
+                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file || !FlushFileBuffers(file.get())) return false;
+    if (renameOverOpenTarget(file.get(), target)) return true;
   }
   return MoveFileExW(wide(source), wide(target), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }

@@ -24,7 +24,7 @@ std::string lockFileFor(std::u16string_view name) {
 }  // namespace
 
 // Each NamedLock opens the file anew, so two in one process exclude each other as two programs do.
-NamedLock::NamedLock(std::u16string_view name) {
+NamedLock::NamedLock(std::u16string_view name, uint32_t waitMs) {
   const std::string path = lockFileFor(name);
   handle_ = KernelHandle(::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600));
   if (!handle_) {
@@ -35,7 +35,7 @@ NamedLock::NamedLock(std::u16string_view name) {
   const uint32_t start = tickCount();
   while (!(held_ = ::flock(fd, LOCK_EX | LOCK_NB) == 0)) {
     if (errno != EWOULDBLOCK && errno != EINTR) break;
-    if (tickCount() - start >= kNamedLockWait) break;
+    if (tickCount() - start >= waitMs) break;
     sleepMs(5);
   }
   if (!held_) logFailure(u"lock " + fromUtf8(path), uint32_t(errno));

@@ -1,5 +1,8 @@
 #include <windows.h>
 
+#include <fcntl.h>
+#include <io.h>
+
 #include <cstdio>
 
 #include "base/ReadStream.h"
@@ -11,9 +14,26 @@ namespace {
 FILE* stream(void* file) { return static_cast<FILE*>(file); }
 }  // namespace
 
+// Opened with every sharing mode, as _wfopen does not: a reader must never make another
+// program's replace or delete of the file fail (the shared lists are replaced while others read).
 ReadStream::ReadStream(const std::u16string& path) {
-  file_ = _wfopen(wide(path), L"rb");
-  if (!file_) fail();
+  HANDLE file = CreateFileW(wide(path), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) {
+    fail();
+    return;
+  }
+  int descriptor = _open_osfhandle(reinterpret_cast<intptr_t>(file), _O_RDONLY | _O_BINARY);
+  if (descriptor == -1) {
+    fail();
+    CloseHandle(file);
+    return;
+  }
+  file_ = _fdopen(descriptor, "rb");
+  if (!file_) {
+    fail();
+    _close(descriptor);  // closes the handle too
+  }
 }
 
 void ReadStream::fail() {

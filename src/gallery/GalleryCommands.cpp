@@ -24,26 +24,26 @@ int64_t GalleryModel::command(int64_t code, uint64_t argument) {
     case GalleryCommand::SetArxHost: state_.arxHostWindow = windowNumberOf(argument); break;
     case GalleryCommand::Quit:
       view_.releaseInstanceEvent();
-      saveLists();
+      saveLists(library::SaveTime::lastOne());
       view_.postQuit();
       break;
     case GalleryCommand::Rebuild: fullRebuild(); break;
     case GalleryCommand::EnableUpdate: view_.enableUpdateButton(); break;
-    case GalleryCommand::ShowBlockDetails: showBlockDetails(position); break;
+    case GalleryCommand::ShowBlockDetails: showDetails(position); break;
     case GalleryCommand::Hide: view_.hideWindow(); break;
     case GalleryCommand::HideIfHosted:
       if (state_.hosted()) view_.hideWindow();
       break;
     case GalleryCommand::QuitForDraftwell:
       if (windowNumberOf(argument) != state_.drawHostWindow) break;
-      saveLists();
+      saveLists(library::SaveTime::lastOne());
       view_.postQuit();
       break;
     case GalleryCommand::ShowForDraftwell:
       view_.showAndRaise();
       state_.drawHostWindow = windowNumberOf(argument);
       break;
-    case GalleryCommand::ShowUserBlockDetails: showUserBlockDetails(position); break;
+    case GalleryCommand::ShowUserBlockDetails: showDetails(position); break;
     case GalleryCommand::DeleteUserBlock: deleteUserBlock(position); break;
     case GalleryCommand::ClearDetails:
       if (details_.clearIfShown()) view_.repaintDetails();
@@ -100,7 +100,12 @@ void GalleryModel::startTimer(GalleryTimer timer, uint32_t milliseconds) {
   view_.startTimer(static_cast<int32_t>(timer), milliseconds);
 }
 
+// While results are shown (the keys may be in the list after Down), Esc leaves the search.
 bool GalleryModel::keyDown(uint32_t virtualKey) {
+  if (searching_ && virtualKey == kEscapeKey) {
+    leaveSearch(true);
+    return true;
+  }
   if (virtualKey == kEscapeKey) {
     view_.postCommand(static_cast<int64_t>(GalleryCommand::HideIfHosted), 0);
     return true;

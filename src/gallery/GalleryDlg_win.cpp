@@ -65,7 +65,11 @@ void CGalleryDlg::skinButtons() {
 void CGalleryDlg::createThumbnailList() {
   m_listView.Create(handle(), kListRect, IDC_THUMBNAIL_LIST, skin::uiFont());
   m_listView.setChosenHandler([this](int64_t position) { model_->itemChosen(position); });
-  m_listView.setDraggedHandler([this](int64_t position, thumbs::DragEnd end) { model_->itemDragged(position, end); });
+  m_listView.setDraggedHandler([this](int64_t position) -> thumbs::CDWGListView::DragEndHandler {
+    std::optional<ShownEntry> entry = model_->entryAt(position);
+    if (!entry) return nullptr;
+    return [this, entry = std::move(*entry)](thumbs::DragEnd end) { model_->itemDragged(entry, end); };
+  });
   m_listView.setPreviewTextsHandler([this](int64_t position) {
     DetailsPanel texts = model_->previewTexts(position);
     return thumbs::PreviewTexts{texts.text(DetailsPanel::Name), texts.text(DetailsPanel::Spec)};
@@ -100,7 +104,7 @@ bool CGalleryDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
   // Windows ends the process after logging off or shutting down; a gallery hidden by its host
   // for hours still has the user's lists to write.
   if (message == WM_ENDSESSION) {
-    if (wParam && model_) model_->saveLists();
+    if (wParam && model_) model_->saveLists(library::SaveTime::lastOne());
     return false;
   }
   if (message == kSearchAnswerMessage) {

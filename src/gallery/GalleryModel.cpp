@@ -30,7 +30,7 @@ void GalleryModel::openLibrary() {
   // A Draftwell host works in the landscape specialty; each of its tokens switches it on.
   if (state_.ldFlag) library::enableLandscapeSpecialty(place_.dataRoot);
   if (state_.mnFlag) library::enableLandscapeSpecialty(place_.dataRoot);
-  library::loadRecentBlocks(place_.dataRoot, recent_);
+  recent_.load(place_.dataRoot);
   fullRebuild();
 }
 
@@ -44,8 +44,10 @@ void GalleryModel::finishStart() {
 }
 
 void GalleryModel::fullRebuild() {
-  available_.clear();
-  shown_.clear();
+  available_ = std::make_shared<const library::BlockList>();
+  // A category's blocks are read again, so its old positions no longer stand for them; the user's
+  // files and search results shown keep theirs.
+  if (listMode_ == ListMode::Catalogue && !searching_) shown_.clear();
   treeCurrent_ = false;  // no selection may act on the tree while the view refills it
   if (library::rebuildCategories(place_, categories_)) {
     caret_ = library::kNoNode;
@@ -59,7 +61,7 @@ void GalleryModel::fullRebuild() {
     tabs_.reset(std::move(names));
     relabelTabs();
   }
-  available_ = library::loadAvailableBlocks(categories_.table);
+  available_ = std::make_shared<const library::BlockList>(library::loadAvailableBlocks(categories_.table));
   refreshSearchIndex();
   view_.killTimer(static_cast<int32_t>(GalleryTimer::SelectRoot));
   startTimer(GalleryTimer::SelectRoot, kSelectRootDelay);
@@ -94,21 +96,15 @@ void GalleryModel::tabClicked(size_t button) {
   view_.scrollNodeToTop(node);
 }
 
-// A gallery that changed nothing leaves the files to the others.
-void GalleryModel::saveLists() {
-  if (!recentChosen_.empty()) {
-    if (auto merged = library::saveRecentBlocks(place_.dataRoot, recentChosen_)) {
-      recent_ = std::move(*merged);
-      recentChosen_.clear();
-    }
-  }
-  saveUserBlocks();
+void GalleryModel::saveLists(library::SaveTime when) {
+  recent_.save(place_.dataRoot, when);
+  saveUserBlocks(when);
 }
 
 // Hosted, the close button only hides the window; stand-alone it ends the program. Either way
 // nothing the user chose or deleted in this run is lost.
 void GalleryModel::closeButton() {
-  saveLists();
+  saveLists(state_.hosted() ? library::SaveTime::ordinary() : library::SaveTime::lastOne());
   if (state_.hosted()) {
     view_.hideWindow();
   } else {
@@ -116,7 +112,7 @@ void GalleryModel::closeButton() {
   }
 }
 
-void GalleryModel::closeRequest() { saveLists(); }
+void GalleryModel::closeRequest() { saveLists(library::SaveTime::lastOne()); }
 
 void GalleryModel::updateButton() {
   if (categories_.table.size() < 2) return addMoreButton();

@@ -13,10 +13,13 @@
 #include "gallery/DetailsPanel.h"
 #include "gallery/GalleryCommand.h"
 #include "gallery/GalleryView.h"
+#include "gallery/ShownList.h"
 #include "gallery/SpecialtyTabs.h"
 #include "library/Categories.h"
 #include "library/ItemList.h"
 #include "library/ListMerge.h"
+#include "library/ListSaving.h"
+#include "library/RecentList.h"
 #include "library/Records.h"
 #include "library/UserBlocks.h"
 #include "thumbs/FileDrop.h"
@@ -50,10 +53,13 @@ public:
 
   // The thumbnail list: a double-click on the item at this position hands its block over.
   void itemChosen(int64_t position);
+  // What the list shows at this position; nullopt outside the list. A drag takes it as it starts,
+  // since the list may show other blocks by the time the drag ends.
+  std::optional<ShownEntry> entryAt(int64_t position) const { return shown_.at(position); }
   // A thumbnail dragged out of the list: a drop the target took chooses the block without a
   // hand-off (the drop is the hand-off), so only a catalogue block's recent entry follows; a
   // cancelled drag changes nothing.
-  void itemDragged(int64_t position, thumbs::DragEnd end);
+  void itemDragged(const ShownEntry& entry, thumbs::DragEnd end);
   // The name and <Spec> text the larger preview of the item at this position shows, as the
   // details panel would; empty for a position outside the list.
   DetailsPanel previewTexts(int64_t position) const;
@@ -81,19 +87,19 @@ public:
   // The update walk stored blocks: the lists are read again 300 ms later.
   void downloadsArrived();
 
-  // RecentlyUse.xml and UserBlock.xml, written on every road that ends the program: each file is
-  // read again and given only what this gallery changed, since other galleries share it.
-  void saveLists();
+  // RecentlyUse.xml and UserBlock.xml, written on every road that ends the program (the last save)
+  // and when the close button hides it: each file is read again and given only what this gallery
+  // changed, since other galleries share it.
+  void saveLists(library::SaveTime when);
 
   // What the window paints and the dialogs read.
   const DetailsPanel& details() const { return details_; }
   // The index entries, specialty numbers, selection, category table, specialty rows and tree.
   const library::Categories& categories() const { return categories_; }
-  const library::BlockList& availableBlocks() const { return available_; }
-  const library::BlockList& shownBlocks() const { return shown_; }
-  const library::BlockList& recentBlocks() const { return recent_; }
+  const library::BlockList& availableBlocks() const { return *available_; }
+  const ShownList& shown() const { return shown_; }
+  const library::BlockList& recentBlocks() const { return recent_.blocks(); }
   const library::PathList& userBlockPaths() const { return userPaths_; }
-  const library::PathList& shownUserBlocks() const { return shownUserPaths_; }
   const SpecialtyTabs& tabs() const { return tabs_; }
   size_t caretNode() const { return caret_; }
   ListMode listMode() const { return listMode_; }
@@ -105,24 +111,20 @@ private:
   void showUserBlocks();
   void dropShownBlocks();
   void addUserBlocks();
-  void saveUserBlocks();
+  void saveUserBlocks(library::SaveTime when);
   void deleteUserBlock(int64_t position);
-  void showBlockDetails(int64_t position);
-  void showUserBlockDetails(int64_t position);
+  void showDetails(int64_t position);
   void clearDetails();
   void openSpecialty(bool alreadyOn, GalleryTimer opener);
   void openNamedNode(std::u16string_view text);
   void startTimer(GalleryTimer timer, uint32_t milliseconds);
-  void chooseCatalogueBlock(int64_t position);
-  void chooseUserBlock(int64_t position);
+  void chooseEntry(const ShownEntry& entry);
   std::u16string nodeText(size_t node) const;
   void refreshSearchIndex();
   void sendQuery();
   void showSearchResults(search::SearchWorker::Answer answer);
   void leaveSearch(bool restoreView);
   void chooseFirstResult();
-  void chooseSearchHit(int64_t position);
-  void showSearchHitDetails(int64_t position);
   const std::vector<size_t>& treeItems() const;
 
   AppState& state_;
@@ -133,13 +135,12 @@ private:
   // False after a rebuild found no index: the tree still shows the old nodes, but they no longer
   // stand for rows, so selecting them shows nothing.
   bool treeCurrent_ = false;
-  library::BlockList available_;
-  library::BlockList shown_;
-  library::BlockList recent_;
+  // Never changed once loaded (a rebuild loads a new one): the search worker reads it too.
+  std::shared_ptr<const library::BlockList> available_;
+  ShownList shown_;
+  library::RecentList recent_;
   library::PathList userPaths_;
-  library::PathList shownUserPaths_;  // what the list was given in user-block mode
-  // What this gallery changed since its last save, merged into the files on the next one.
-  library::BlockList recentChosen_;
+  // What this gallery changed since its last save, merged into the file on the next one.
   library::UserBlockEdits userEdits_;
 
   SpecialtyTabs tabs_;
@@ -148,7 +149,7 @@ private:
   ListMode listMode_ = ListMode::Catalogue;
 
   // Search: the field's text, the number of the last query sent and of the answer shown, and while
-  // results are shown the hits, what they point into and the node selected before.
+  // results are shown the node selected before.
   std::unique_ptr<search::SearchWorker> searchWorker_;
   std::u16string searchText_;
   uint64_t queriesSent_ = 0;
@@ -157,8 +158,6 @@ private:
   bool chooseFirstOnAnswer_ = false;
   bool searching_ = false;
   size_t nodeBeforeSearch_ = library::kNoNode;
-  std::shared_ptr<const search::LibrarySearch> resultSource_;
-  std::vector<search::SearchHit> hits_;
 };
 
 }  // namespace gallery

@@ -5,28 +5,18 @@
 
 namespace gallery {
 
-void GalleryModel::showBlockDetails(int64_t position) {
-  if (searching_) return showSearchHitDetails(position);
-  if (position < 0 || static_cast<uint64_t>(position) >= shown_.size()) return;
-  details_.showBlock(shown_[static_cast<size_t>(position)]);
-  view_.repaintDetails();
-}
-
-void GalleryModel::showUserBlockDetails(int64_t position) {
-  if (position < 0 || static_cast<uint64_t>(position) >= shownUserPaths_.size()) return;
-  details_.showUserBlock(shownUserPaths_[static_cast<size_t>(position)]);
+// Codes 5 and 10 alike: the position is the list's, whatever it shows.
+void GalleryModel::showDetails(int64_t position) {
+  if (!shown_.at(position)) return;
+  details_ = previewTexts(position);
   view_.repaintDetails();
 }
 
 DetailsPanel GalleryModel::previewTexts(int64_t position) const {
   DetailsPanel texts;
-  if (position < 0) return texts;
-  size_t at = static_cast<size_t>(position);
-  if (listMode_ == ListMode::UserBlocks) {
-    if (at < shownUserPaths_.size()) texts.showUserBlock(shownUserPaths_[at]);
-  } else if (at < shown_.size()) {
-    texts.showBlock(shown_[at]);
-  }
+  std::optional<ShownEntry> entry = shown_.at(position);
+  if (entry && entry->block) texts.showBlock(*entry->block);
+  if (entry && !entry->block) texts.showUserBlock(entry->userPath);
   return texts;
 }
 

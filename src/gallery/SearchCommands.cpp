@@ -4,7 +4,6 @@
 #include "base/Text.h"
 #include "gallery/GalleryModel.h"
 #include "gallery/HostHandOff.h"
-#include "library/RecentBlocks.h"
 #include "search/TextMatcher.h"
 
 namespace gallery {
@@ -25,12 +24,19 @@ std::u16string captionOf(std::u16string_view text, size_t found) {
 
 }  // namespace
 
+// The worker copies the texts; it gets what it reads as copies of its own or shares what never changes.
 void GalleryModel::refreshSearchIndex() {
-  searchWorker_->rebuild(search::snapshotOf(categories_, available_, userPaths_));
+  auto categories = std::make_shared<const library::Categories>(categories_);
+  searchWorker_->rebuild([categories, available = available_, userPaths = userPaths_] {
+    return search::snapshotOf(*categories, *available, userPaths);
+  });
 }
 
+// Typing makes an Enter pressed before the last answer mean the text as it will be, not as it was:
+// the choice waits for Enter again.
 void GalleryModel::searchTextChanged(std::u16string text) {
   searchText_ = std::move(text);
+  chooseFirstOnAnswer_ = false;
   view_.killTimer(static_cast<int32_t>(GalleryTimer::Search));
   if (!searchable(searchText_)) {
     // Emptied by hand: back to the view before, as Esc would.
@@ -47,8 +53,8 @@ void GalleryModel::sendQuery() {
   view_.killTimer(static_cast<int32_t>(GalleryTimer::Search));
   queryWaiting_ = false;
   std::vector<std::u16string> recentIds;
-  recentIds.reserve(recent_.size());
-  for (const library::BlockRecord& block : recent_) recentIds.push_back(block.id);
+  recentIds.reserve(recent_.blocks().size());
+  for (const library::BlockRecord& block : recent_.blocks()) recentIds.push_back(block.id);
   searchWorker_->query(++queriesSent_, searchText_, std::move(recentIds));
 }
 
@@ -73,18 +79,11 @@ void GalleryModel::showSearchResults(search::SearchWorker::Answer answer) {
   view_.postCommand(static_cast<int64_t>(GalleryCommand::ClearDetails), 0);
   dropShownBlocks();
   answerShown_ = answer.number;
-  resultSource_ = std::move(answer.search);
-  hits_ = std::move(answer.hits);
-  std::vector<std::u16string> paths;
-  paths.reserve(hits_.size());
-  for (const search::SearchHit& hit : hits_) {
-    paths.push_back(resultSource_->pathOf(hit));
-    if (!hit.userBlock) shown_.push_back(resultSource_->blocks()[hit.index]);  // their thumbnails go later
-  }
+  shown_.showHits(std::move(answer.search), answer.hits);
   listMode_ = ListMode::Catalogue;
   view_.setListMode(listMode_);
-  view_.loadPaths(paths);
-  view_.showSearchCaption(captionOf(searchText_, hits_.size()));
+  view_.loadPaths(shown_.paths());
+  view_.showSearchCaption(captionOf(searchText_, shown_.size()));
 }
 
 // Ends the search: the field is emptied and the caption goes. Restoring selects the node that was
@@ -96,8 +95,6 @@ void GalleryModel::leaveSearch(bool restoreView) {
   chooseFirstOnAnswer_ = false;
   bool wasSearching = searching_;
   searching_ = false;
-  hits_.clear();
-  resultSource_.reset();
   if (!searchText_.empty()) {
     searchText_.clear();
     view_.clearSearchField();
@@ -117,7 +114,7 @@ bool GalleryModel::searchKeyDown(uint32_t virtualKey) {
     case kEscapeKey: leaveSearch(true); return true;
     case kEnterKey: chooseFirstResult(); return true;
     case kDownKey:
-      if (searching_ && !hits_.empty()) view_.focusResults();
+      if (searching_ && !shown_.empty()) view_.focusResults();
       return true;
   }
   return false;
@@ -131,31 +128,7 @@ void GalleryModel::chooseFirstResult() {
     if (queryWaiting_) sendQuery();
     return;
   }
-  if (searching_ && !hits_.empty()) chooseSearchHit(0);
-}
-
-void GalleryModel::chooseSearchHit(int64_t position) {
-  if (position < 0 || static_cast<uint64_t>(position) >= hits_.size()) return;
-  const search::SearchHit& hit = hits_[static_cast<size_t>(position)];
-  std::u16string path = resultSource_->pathOf(hit);
-  if (hit.userBlock) {
-    handOffBlock(state_, view_, path);
-    return;
-  }
-  library::BlockRecord block = resultSource_->blocks()[hit.index];
-  handOffBlock(state_, view_, path);
-  library::recordRecentBlock(recent_, block);
-}
-
-void GalleryModel::showSearchHitDetails(int64_t position) {
-  if (position < 0 || static_cast<uint64_t>(position) >= hits_.size()) return;
-  const search::SearchHit& hit = hits_[static_cast<size_t>(position)];
-  if (hit.userBlock) {
-    details_.showUserBlock(resultSource_->userBlocks()[hit.index]);
-  } else {
-    details_.showBlock(resultSource_->blocks()[hit.index]);
-  }
-  view_.repaintDetails();
+  if (searching_) itemChosen(0);
 }
 
 }  // namespace gallery

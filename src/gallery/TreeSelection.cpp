@@ -24,10 +24,10 @@ void GalleryModel::selectionChanged(size_t node) {
   auto found = std::find(items.begin(), items.end(), node);
   size_t position = found == items.end() ? CategoryTree::kRootItem : size_t(found - items.begin());
   dropShownBlocks();
-  if (position == CategoryTree::kRootItem && !recent_.empty()) return showRecentBlocks();
+  if (position == CategoryTree::kRootItem && !recent_.blocks().empty()) return showRecentBlocks();
   size_t row = position == CategoryTree::kRootItem ? 0 : position - 1;
   const library::CategoryTable& table = categories_.table;
-  if (row < table.size()) shown_ = firstFolderRun(available_, table[row].folder);
+  if (row < table.size()) shown_.showBlocks(firstFolderRun(*available_, table[row].folder));
   showBlocks();
 }
 
@@ -44,16 +44,17 @@ void GalleryModel::treeClicked(size_t node) {
 void GalleryModel::dropShownBlocks() {
   // The loader reads the cache during a run, so it stops before any entry goes.
   view_.stopLoader();
-  for (const library::BlockRecord& block : shown_) view_.forgetThumbnail(library::blockDwgPath(block));
+  for (size_t position = 0; position < shown_.size(); ++position) {
+    if (const library::BlockRecord* block = shown_.blockAt(position))
+      view_.forgetThumbnail(library::blockDwgPath(*block));
+  }
   shown_.clear();
 }
 
 void GalleryModel::showBlocks() {
   listMode_ = ListMode::Catalogue;
   view_.setListMode(listMode_);
-  std::vector<std::u16string> paths;
-  paths.reserve(shown_.size());
-  for (const library::BlockRecord& block : shown_) paths.push_back(library::blockDwgPath(block));
+  std::vector<std::u16string> paths = shown_.paths();
   view_.loadPaths(paths);
   // The list is given first: the prompt's update reloads the library and fills the list anew
   // while the prompt is open, which an empty list given afterwards would undo.
@@ -61,20 +62,17 @@ void GalleryModel::showBlocks() {
 }
 
 void GalleryModel::showRecentBlocks() {
-  shown_ = recent_;
+  shown_.showBlocks(recent_.blocks());
   listMode_ = ListMode::Catalogue;
   view_.setListMode(listMode_);
-  std::vector<std::u16string> paths;
-  paths.reserve(shown_.size());
-  for (const library::BlockRecord& block : shown_) paths.push_back(library::blockDwgPath(block));
-  view_.loadPaths(paths);
+  view_.loadPaths(shown_.paths());
 }
 
 void GalleryModel::showUserBlocks() {
   listMode_ = ListMode::UserBlocks;
   view_.setListMode(listMode_);
-  shownUserPaths_ = library::shownUserBlocks(userPaths_);
-  view_.loadPaths(shownUserPaths_);
+  shown_.showUserBlocks(library::shownUserBlocks(userPaths_));
+  view_.loadPaths(shown_.paths());
 }
 
 std::u16string GalleryModel::nodeText(size_t node) const {

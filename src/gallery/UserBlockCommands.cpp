@@ -1,5 +1,7 @@
 // Adding and deleting the user's own blocks.
+#include "base/Path.h"
 #include "gallery/GalleryModel.h"
+#include "library/PathsAndSettings.h"
 #include "library/UserBlockFile.h"
 #include "library/UserBlocks.h"
 
@@ -10,27 +12,30 @@ void GalleryModel::addUserBlocks() {
   if (!chosen) return;
   library::addUserBlocks(userPaths_, *chosen);
   userEdits_.add(*chosen);
-  saveUserBlocks();
+  saveUserBlocks(library::SaveTime::ordinary());
   refreshSearchIndex();
   showUserBlocks();
 }
 
 // Once saved, the edits are in the file: the list becomes the file's, with what other galleries
 // added, and the edits start afresh so that a later save cannot undo another gallery's deletion.
-void GalleryModel::saveUserBlocks() {
-  if (userEdits_.empty()) return;
-  if (auto merged = library::saveUserBlocks(place_.dataRoot, userEdits_)) {
-    userPaths_ = std::move(*merged);
+// Once saved, the edits are in the file: the list becomes the file's, with what other galleries
+// added, and the edits start afresh so that a later save cannot undo another gallery's deletion.
+// Edits handed to a pending file are the next gallery's to save.
+void GalleryModel::saveUserBlocks(library::SaveTime when) {
+  if (userEdits_.empty() && library::pendingFilesOf(base::joinPath(place_.dataRoot, library::kUserBlockFile)).empty())
+    return;
+  if (library::saveUserBlocks(place_.dataRoot, userEdits_, when, &userPaths_) != library::SaveOutcome::Kept) {
     userEdits_ = {};
   }
 }
 
-// The position counts the blocks the list was given, so it is resolved against those paths:
-// a missing file before it would otherwise shift it onto the wrong block.
+// The position is the list's, among the user blocks shown (a missing file is not one of them).
 void GalleryModel::deleteUserBlock(int64_t position) {
-  if (position < 0 || static_cast<uint64_t>(position) >= shownUserPaths_.size()) return;
-  userEdits_.remove(shownUserPaths_[static_cast<size_t>(position)]);
-  library::deleteUserBlock(userPaths_, shownUserPaths_, static_cast<int32_t>(position));
+  std::optional<ShownEntry> entry = shown_.at(position);
+  if (listMode_ != ListMode::UserBlocks || !entry || entry->block) return;
+  userEdits_.remove(entry->userPath);
+  library::deleteUserBlock(userPaths_, entry->userPath);
   refreshSearchIndex();
   showUserBlocks();
   clearDetails();

@@ -4,10 +4,10 @@
 
 #include "base/FailureLog.h"
 #include "base/Files.h"
-#include "base/NamedLock.h"
 #include "base/Path.h"
-#include "library/PathsAndSettings.h"
 #include "library/ListMerge.h"
+#include "library/ListSaving.h"
+#include "library/PathsAndSettings.h"
 #include "library/TextFile.h"
 #include "library/UnreadableList.h"
 #include "markup/MarkupDocument.h"
@@ -77,15 +77,23 @@ std::u16string recentBlocksText(const BlockList& recent) {
   return text;
 }
 
-std::optional<BlockList> saveRecentBlocks(const std::u16string& dataRoot, const BlockList& chosen) {
-  base::NamedLock lock(kListsLockName);
+SaveOutcome saveRecentBlocks(const std::u16string& dataRoot, const BlockList& chosen, SaveTime when,
+                             BlockList* inFile) {
   const std::u16string file = base::joinPath(dataRoot, kRecentFile);
-  if (lock.held()) base::files::removeEndedScratch(file);
-  BlockList fromFile;
-  if (!readRecentFile(file, fromFile) && !keepUnreadableList(file)) return std::nullopt;
-  BlockList merged = mergedRecentBlocks(fromFile, chosen);
-  if (!writeWholeTextFile(file, recentBlocksText(merged))) return std::nullopt;
-  return merged;
+  BlockList merged;
+  ListSaveSteps steps{
+      [&] { return readRecentFile(file, merged) || keepUnreadableList(file); },
+      [&](const std::u16string& pending) {
+        BlockList chosenThere;
+        if (!readRecentFile(pending, chosenThere)) return false;
+        merged = mergedRecentBlocks(merged, chosenThere);
+        return true;
+      },
+      [&] { return writeWholeTextFile(file, recentBlocksText(merged = mergedRecentBlocks(merged, chosen))); },
+      [&](const std::u16string& pending) { return writeWholeTextFile(pending, recentBlocksText(chosen)); }};
+  SaveOutcome outcome = saveSharedList(file, when, steps);
+  if (outcome == SaveOutcome::Written && inFile) *inFile = std::move(merged);
+  return outcome;
 }
 
 }  // namespace library

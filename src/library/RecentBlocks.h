@@ -1,10 +1,10 @@
 // recentBlocks: the blocks chosen recently, most recent first, no two with the same id; kept in
 // RecentlyUse.xml in the data root, which every gallery of the user shares.
 #pragma once
-#include <optional>
 #include <string>
 
 #include "library/ItemList.h"
+#include "library/ListSaving.h"
 #include "library/Records.h"
 
 namespace library {
@@ -24,9 +24,11 @@ void recordRecentBlock(BlockList& recent, const BlockRecord& block);
 // mark tells a reader to decode them, which files written before without escaping must not be.
 std::u16string recentBlocksText(const BlockList& recent);
 
-// Under the lists' lock: reads the file again, puts the blocks chosen here (newest first) before
-// its entries and replaces it in one step. An unreadable file is kept aside first, or left alone
-// when it cannot be. The list now in the file, uncut; nullopt when it was not written.
-std::optional<BlockList> saveRecentBlocks(const std::u16string& dataRoot, const BlockList& chosen);
+// Under the lists' lock (see ListSaving.h): reads the file again, puts the blocks of pending files
+// and then those chosen here (newest first) before its entries and replaces it in one step. An
+// unreadable file is kept aside first, or left alone when it cannot be. When written, *inFile (if given) is
+// the list now in the file, uncut.
+SaveOutcome saveRecentBlocks(const std::u16string& dataRoot, const BlockList& chosen,
+                             SaveTime when = SaveTime::ordinary(), BlockList* inFile = nullptr);
 
 }  // namespace library

@@ -1,10 +1,10 @@
 // UserBlock.xml in the data root: the paths of the user's own blocks, one <Item> element each,
 // shared by every gallery of the user.
 #pragma once
-#include <optional>
 #include <string>
 
 #include "library/ListMerge.h"
+#include "library/ListSaving.h"
 #include "library/UserBlocks.h"
 
 namespace library {
@@ -19,9 +19,10 @@ bool loadUserBlocks(const std::u16string& dataRoot, PathList& userBlockPaths);
 // escaped, "</root>", every line ended by a single CR.
 std::u16string userBlocksText(const PathList& userBlockPaths);
 
-// Under the lists' lock: reads the file again, applies the edits and replaces the file in one
-// step. An unreadable file is kept aside first, or left alone when it cannot be. The list now in
-// the file, or nullopt when it was not written (the failure is logged).
-std::optional<PathList> saveUserBlocks(const std::u16string& dataRoot, const UserBlockEdits& edits);
+// Under the lists' lock (see ListSaving.h): reads the file again, applies the edits of pending
+// files and then these, and replaces the file in one step. An unreadable file is kept aside first,
+// or left alone when it cannot be. When written, *inFile (if given) is the list now in the file.
+SaveOutcome saveUserBlocks(const std::u16string& dataRoot, const UserBlockEdits& edits,
+                           SaveTime when = SaveTime::ordinary(), PathList* inFile = nullptr);
 
 }  // namespace library

@@ -20,11 +20,9 @@ PathList shownUserBlocks(const PathList& userBlockPaths) {
   return shown;
 }
 
-bool deleteUserBlock(PathList& userBlockPaths, const PathList& shown, int32_t position) {
-  if (position < 0 || size_t(position) >= shown.size()) return false;
+bool deleteUserBlock(PathList& userBlockPaths, const std::u16string& path) {
   // Every copy goes: a list read from a hand-edited file may hold one twice, and the block the user
   // deleted should not come back from the other copy.
-  const std::u16string path = shown[size_t(position)];
   auto kept = std::remove(userBlockPaths.begin(), userBlockPaths.end(), path);
   bool removed = kept != userBlockPaths.end();
   userBlockPaths.erase(kept, userBlockPaths.end());

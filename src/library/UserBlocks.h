@@ -1,6 +1,5 @@
 // userBlockPaths: DWG files the user added from anywhere on disk, kept sorted and without
-// duplicates after every addition. The thumbnail list shows only those whose files exist, and
-// positions the window reports count those shown paths.
+// duplicates after every addition. The thumbnail list shows only those whose files exist.
 #pragma once
 #include <cstdint>
 #include <string>
@@ -18,9 +17,8 @@ void addUserBlocks(PathList& userBlockPaths, const PathList& chosen);
 // The paths whose files exist, in list order: what the thumbnail list shows.
 PathList shownUserBlocks(const PathList& userBlockPaths);
 
-// Removes the path shown at the position from the list; a position outside the shown paths changes
-// nothing. False when nothing was removed.
-bool deleteUserBlock(PathList& userBlockPaths, const PathList& shown, int32_t position);
+// Removes the path from the list. False when it was not there.
+bool deleteUserBlock(PathList& userBlockPaths, const std::u16string& path);
 
 // The name a user block is shown and found by: its file name without the extension; empty for a
 // file without one.

@@ -15,7 +15,7 @@ SearchWorker::~SearchWorker() {
   thread_.join();
 }
 
-void SearchWorker::rebuild(LibrarySnapshot snapshot) {
+void SearchWorker::rebuild(std::function<LibrarySnapshot()> snapshot) {
   {
     std::lock_guard<std::mutex> lock(mutex_);
     snapshot_ = std::move(snapshot);
@@ -49,10 +49,10 @@ void SearchWorker::run() {
 // One piece of work, done with the lock released; false when there was none.
 bool SearchWorker::work(std::unique_lock<std::mutex>& lock) {
   if (snapshot_) {
-    LibrarySnapshot snapshot = std::move(*snapshot_);
-    snapshot_.reset();
+    std::function<LibrarySnapshot()> snapshot = std::move(snapshot_);
+    snapshot_ = nullptr;
     lock.unlock();
-    auto built = std::make_shared<const LibrarySearch>(std::move(snapshot));
+    auto built = std::make_shared<const LibrarySearch>(snapshot());
     lock.lock();
     search_ = std::move(built);
     return true;

@@ -1,5 +1,5 @@
-// The search's own thread: it builds the index from each new library snapshot and runs the queries,
-// so the window never waits for either. A newer query stops the one running; a newer snapshot
+// The search's own thread: it makes each new library snapshot, builds its index and runs the
+// queries, so the window never waits for any of them. A newer query stops the one running; a newer snapshot
 // replaces one not yet indexed. Answers are collected on the window's thread with take().
 #pragma once
 #include <atomic>
@@ -32,7 +32,9 @@ public:
   SearchWorker(const SearchWorker&) = delete;
   SearchWorker& operator=(const SearchWorker&) = delete;
 
-  void rebuild(LibrarySnapshot snapshot);
+  // snapshot runs on the worker's thread (copying every block's texts takes a while on a large
+  // library), so what it reads must not change afterwards.
+  void rebuild(std::function<LibrarySnapshot()> snapshot);
   // Queries wait for the first index; each carries the number its answer will have.
   void query(uint64_t number, std::u16string text, std::vector<std::u16string> recentIds);
   // The newest answer not yet taken.
@@ -51,7 +53,7 @@ private:
   std::mutex mutex_;
   std::condition_variable wake_;
   bool quitting_ = false;
-  std::optional<LibrarySnapshot> snapshot_;  // waiting to be indexed
+  std::function<LibrarySnapshot()> snapshot_;  // waiting to be made and indexed
   std::optional<Query> query_;               // waiting to run
   std::shared_ptr<std::atomic<bool>> stopRunning_;
   std::shared_ptr<const LibrarySearch> search_;

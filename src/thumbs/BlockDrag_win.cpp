@@ -34,8 +34,8 @@ public:
   HRESULT STDMETHODCALLTYPE GiveFeedback(DWORD) override { return DRAGDROP_S_USEDEFAULTCURSORS; }
 };
 
-// The shell's drag image helper takes a copy of the tile into the data object. Without it (it
-// may be missing or refuse) the drag goes on with the plain cursor.
+// The shell's drag image helper takes the tile into the data object. Without it (it may be
+// missing or refuse) the drag goes on with the plain cursor, and the tile, which nobody took, goes.
 void attachDragImage(IDataObject* data, HBITMAP tile, SIZE tileSize, POINT grip) {
   if (!tile) return;
   IDragSourceHelper* helper = nullptr;
@@ -43,6 +43,7 @@ void attachDragImage(IDataObject* data, HBITMAP tile, SIZE tileSize, POINT grip)
                                   reinterpret_cast<void**>(&helper));
   if (FAILED(made) || !helper) {
     base::logFailure(u"drag image helper", uint32_t(made));
+    DeleteObject(tile);
     return;
   }
   SHDRAGIMAGE image{};

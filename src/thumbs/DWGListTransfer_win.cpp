@@ -39,8 +39,9 @@ void CDWGListView::dragItem(int item, POINT point) {
   LONG tileLeft = tile.left + (tile.right - tile.left - kTileWidth) / 2;
   POINT grip{point.x - tileLeft, point.y - tile.top};
   if (grip.x < 0 || grip.x >= kTileWidth || grip.y < 0 || grip.y >= kTileHeight) grip = POINT{kTileWidth / 2, kTileHeight / 2};
+  DragEndHandler ended = dragged_ ? dragged_(dataOf(item)) : nullptr;
   DragEnd end = dragBlock(paths()[size_t(item)], tileBitmap(item), SIZE{kTileWidth, kTileHeight}, grip);
-  if (dragged_) dragged_(dataOf(item), end);
+  if (ended) ended(end);
 }
 
 // The tile as the list shows it, drawn from the image list into a bitmap of its own.

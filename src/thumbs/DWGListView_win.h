@@ -48,8 +48,10 @@ public:
   void setChosenHandler(std::function<void(int64_t)> chosen) { chosen_ = std::move(chosen); }
   // Enter: the selected item is chosen as a double-click would choose it.
   void chooseSelectedItem();
-  // Called with the item's data value and how its drag ended.
-  void setDraggedHandler(std::function<void(int64_t, DragEnd)> dragged) { dragged_ = std::move(dragged); }
+  // Called with the item's data value as its drag starts (the list may show other blocks by the time
+  // it ends); what it gives is called with how the drag ended.
+  using DragEndHandler = std::function<void(DragEnd)>;
+  void setDraggedHandler(std::function<DragEndHandler(int64_t)> dragged) { dragged_ = std::move(dragged); }
   // Gives the larger preview's texts for an item's data value.
   void setPreviewTextsHandler(std::function<PreviewTexts(int64_t)> texts) { previewTexts_ = std::move(texts); }
   // The list's parent passes on what the list control tells it; true when it was taken here.
@@ -101,7 +103,7 @@ private:
   bool m_bUserBlocks = false;
   int32_t m_nContextItem = -1;
   std::function<void(int64_t)> chosen_;
-  std::function<void(int64_t, DragEnd)> dragged_;
+  std::function<DragEndHandler(int64_t)> dragged_;
   std::function<PreviewTexts(int64_t)> previewTexts_;
   PreviewPopup popup_;
   LPARAM lastMove_ = -1;  // where the mouse last moved in the list, as WM_MOUSEMOVE gives it

@@ -35,17 +35,20 @@ TEST(FileSelection, AnOverflowAsksForALargerBufferUntilTheLimit) {
   EXPECT_EQ(base::largerSelectionBuffer(base::kMaxSelectionBuffer, u'\0'), 0u);
 }
 
-// The second holder gets in only after the first let go, even within one process.
+// The second holder gets in only after the first let go, even within one process; one that will
+// not wait does not get in at all.
 TEST(NamedLock, HoldersOfOneNameTakeTurns) {
   std::atomic<int> stage{0};
   int seen = -1;
+  bool refused = false;
   std::thread second;
   {
-    base::NamedLock first(u"blockery-test-lock");
+    base::NamedLock first(u"blockery-test-lock", base::kNamedLockWait);
     ASSERT_TRUE(first.held());
     second = std::thread([&] {
+      refused = !base::NamedLock(u"blockery-test-lock", 0).held();
       stage = 1;
-      base::NamedLock mine(u"blockery-test-lock");
+      base::NamedLock mine(u"blockery-test-lock", base::kNamedLockWait);
       seen = mine.held() ? stage.load() : -2;
     });
     while (stage.load() == 0) base::sleepMs(1);
@@ -53,6 +56,7 @@ TEST(NamedLock, HoldersOfOneNameTakeTurns) {
     stage = 2;
   }
   second.join();
+  EXPECT_TRUE(refused);
   EXPECT_EQ(seen, 2);
 }
 

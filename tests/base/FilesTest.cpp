@@ -4,6 +4,7 @@
 
 #include "base/Files.h"
 #include "base/Process.h"
+#include "base/ReadStream.h"
 #include "base/Text.h"
 #include "support/TempFolder.h"
 
@@ -53,6 +54,20 @@ TEST(Files, AtomicReplaceSwapsInTheNewFileAndKeepsTheOldOneOnFailure) {
   EXPECT_FALSE(files::replaceAtomically(dir.file(u"gone_.xml"), dir.file(u"InkCasket.xml")));
   files::readWhole(dir.file(u"InkCasket.xml"), bytes);
   EXPECT_EQ(bytes, "new");
+}
+
+// Another gallery may be reading a shared list while this one replaces it: the reader lets the
+// file go (the replace itself goes through where the system renames over open files, Windows 10 on).
+TEST(Files, AnOpenReaderLetsTheFileGo) {
+  TempFolder dir;
+  files::writeWhole(dir.file(u"UserBlock.xml"), "old");
+  ReadStream reader(dir.file(u"UserBlock.xml"));
+  ASSERT_TRUE(reader.isOpen());
+  EXPECT_TRUE(files::remove(dir.file(u"UserBlock.xml")));
+  char old[3] = {};
+  size_t got = 0;
+  EXPECT_TRUE(reader.read(old, sizeof old, got));
+  EXPECT_EQ(std::string(old, got), "old");
 }
 
 TEST(Files, CreateNewMakesAnEmptyFileButNeverTouchesOneThatIsThere) {

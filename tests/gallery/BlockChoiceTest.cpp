@@ -81,6 +81,11 @@ TEST_F(BlockChoice, AfterARebuildTheOldListNoLongerHandsAnythingOver) {
   command(gallery::GalleryCommand::Rebuild);
   model->itemChosen(0);
   EXPECT_TRUE(view.hostMessages.empty());
+
+  std::u16string path = showOneUserBlock();  // the user's files are not the catalogue's
+  command(gallery::GalleryCommand::Rebuild);
+  model->itemChosen(0);
+  EXPECT_EQ(view.windowTexts[466], path);
 }
 
 TEST_F(BlockChoice, UserBlocksGoToTheArxHostFirstButAreNotRecent) {
@@ -122,13 +127,13 @@ TEST_F(BlockChoice, ACompletedDropMakesACatalogueBlockRecentWithoutAHandOff) {
   state.arxHostWindow = 321;
   view.liveWindows = {321};
   view.click(u"门窗");
-  model->itemDragged(1, thumbs::DragEnd::Cancelled);
+  drag(1, thumbs::DragEnd::Cancelled);
   EXPECT_TRUE(model->recentBlocks().empty());
-  model->itemDragged(1, thumbs::DragEnd::Dropped);  // m2
-  model->itemDragged(0, thumbs::DragEnd::Dropped);  // m1
-  model->itemDragged(1, thumbs::DragEnd::Cancelled);
-  model->itemDragged(2, thumbs::DragEnd::Dropped);  // outside the list
-  model->itemDragged(-1, thumbs::DragEnd::Dropped);
+  drag(1, thumbs::DragEnd::Dropped);  // m2
+  drag(0, thumbs::DragEnd::Dropped);  // m1
+  drag(1, thumbs::DragEnd::Cancelled);
+  drag(2, thumbs::DragEnd::Dropped);  // outside the list
+  drag(-1, thumbs::DragEnd::Dropped);
   EXPECT_EQ(recentIds(), (Ids{u"m1-id", u"m2-id"}));
   EXPECT_TRUE(view.hostMessages.empty());
   EXPECT_TRUE(view.windowTexts.empty());
@@ -137,7 +142,7 @@ TEST_F(BlockChoice, ACompletedDropMakesACatalogueBlockRecentWithoutAHandOff) {
 
 TEST_F(BlockChoice, ADroppedUserBlockIsNotRecent) {
   showOneUserBlock();
-  model->itemDragged(0, thumbs::DragEnd::Dropped);
+  drag(0, thumbs::DragEnd::Dropped);
   EXPECT_TRUE(model->recentBlocks().empty());
   EXPECT_TRUE(view.hostMessages.empty());
 }

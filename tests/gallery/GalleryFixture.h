@@ -54,13 +54,20 @@ protected:
     model->timerFired(id);
   }
 
+  // A drag of the thumbnail at this position, as the list reports it: the entry taken as it starts.
+  void drag(int64_t position, thumbs::DragEnd end) {
+    if (std::optional<gallery::ShownEntry> entry = model->entryAt(position)) model->itemDragged(*entry, end);
+  }
+
   int64_t command(gallery::GalleryCommand code, uint64_t argument = 0) {
     return model->command(static_cast<int64_t>(code), argument);
   }
 
   std::vector<std::u16string> shownIds() const {
     std::vector<std::u16string> ids;
-    for (const auto& block : model->shownBlocks()) ids.push_back(block.id);
+    const gallery::ShownList& shown = model->shown();
+    for (size_t position = 0; position < shown.size(); ++position)
+      if (const library::BlockRecord* block = shown.blockAt(position)) ids.push_back(block->id);
     return ids;
   }
 

@@ -72,6 +72,74 @@ TEST_F(SearchTest, EnterChoosesTheFirstResultEvenBeforeItArrives) {
   EXPECT_EQ(view.windowTexts[321], dwg(u"银杏"));
 }
 
+// Enter waits for the text it was pressed on; typing more makes it wait for Enter again.
+TEST_F(SearchTest, TypingAfterAnEarlyEnterChoosesNothing) {
+  model->searchTextChanged(u"yinxing");
+  EXPECT_TRUE(model->searchKeyDown(kEnter));
+  model->searchTextChanged(u"xz");
+  view.deliverNextAnswer();  // for "yinxing", out of date
+  fire(GalleryTimer::Search);
+  view.deliverNextAnswer();
+  EXPECT_EQ(view.listPaths, std::vector<std::u16string>{dwg(u"香樟")});
+  EXPECT_TRUE(view.windowTexts.empty());
+  EXPECT_TRUE(view.visible);
+}
+
+// A result chosen by double-click or Enter is a recent block like any other and is saved as one.
+TEST_F(SearchTest, AChosenResultIsSavedWithTheRecentBlocks) {
+  type(u"乔木");
+  model->itemChosen(1);
+  EXPECT_TRUE(model->searchKeyDown(kEnter));
+  model->saveLists(library::SaveTime::ordinary());
+  std::string saved = library.read(u"RecentlyUse.xml");
+  EXPECT_NE(saved.find("香樟-id"), std::string::npos) << saved;
+  EXPECT_NE(saved.find("银杏-id"), std::string::npos) << saved;
+}
+
+// Once Down has moved into the results, the keys reach the model from the list: Esc there leaves
+// the search rather than hiding the gallery.
+TEST_F(SearchTest, EscInTheResultsLeavesTheSearch) {
+  size_t doors = view.nodeNamed(u"门窗");
+  type(u"乔木");
+  EXPECT_TRUE(model->searchKeyDown(kDown));
+  EXPECT_TRUE(model->keyDown(kEscape));
+  view.deliverPosted();
+  EXPECT_TRUE(view.visible);
+  EXPECT_FALSE(model->searching());
+  EXPECT_EQ(view.selected, doors);
+  EXPECT_EQ(view.fieldClears, 1u);
+}
+
+// A user's file among the hits takes a position of its own: the larger preview, a drag and the
+// details all read the hit at the position the list reports.
+TEST_F(SearchTest, EveryPositionStandsForItsOwnHitWhateverItIs) {
+  std::u16string mine = library.userFile(u"乔木.dwg");
+  view.filesToChoose = std::vector<std::u16string>{mine};
+  model->treeClicked(view.nodeNamed(u"添加图块"));
+  fire(GalleryTimer::AddUserBlocks);
+  type(u"乔木");
+  ASSERT_EQ(view.listPaths, (std::vector<std::u16string>{mine, dwg(u"香樟"), dwg(u"银杏")}));
+  EXPECT_EQ(model->previewTexts(0).text(gallery::DetailsPanel::Name), u"乔木");
+  EXPECT_EQ(model->previewTexts(2).text(gallery::DetailsPanel::Name), u"银杏");
+  command(GalleryCommand::ShowBlockDetails, 1);
+  EXPECT_EQ(model->details().text(gallery::DetailsPanel::Name), u"香樟");
+  drag(0, thumbs::DragEnd::Dropped);
+  EXPECT_TRUE(model->recentBlocks().empty());
+  drag(2, thumbs::DragEnd::Dropped);
+  ASSERT_EQ(model->recentBlocks().size(), 1u);
+  EXPECT_EQ(model->recentBlocks().front().id, u"银杏-id");
+}
+
+// The drag takes its block as it starts: an answer that replaces the list meanwhile changes nothing.
+TEST_F(SearchTest, ADragEndsWithTheBlockItStartedWith) {
+  std::optional<gallery::ShownEntry> dragged = model->entryAt(1);  // m2
+  ASSERT_TRUE(dragged);
+  type(u"xz");
+  model->itemDragged(*dragged, thumbs::DragEnd::Dropped);
+  ASSERT_EQ(model->recentBlocks().size(), 1u);
+  EXPECT_EQ(model->recentBlocks().front().id, u"m2-id");
+}
+
 TEST_F(SearchTest, EscOrASelectionEndsTheSearch) {
   size_t doors = view.nodeNamed(u"门窗");
   type(u"xz");

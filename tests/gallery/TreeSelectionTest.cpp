@@ -176,7 +176,7 @@ TEST_F(TreeSelection, ARebuildEmptiesTheListsAndSelectsTheRootAgainLater) {
   view.click(u"灌木");
   view.timers.clear();
   command(GalleryCommand::Rebuild);
-  EXPECT_TRUE(model->shownBlocks().empty());
+  EXPECT_TRUE(model->shown().empty());
   EXPECT_EQ(view.selected, library::kNoNode);
   EXPECT_EQ(model->availableBlocks().size(), 5u);
   fire(GalleryTimer::SelectRoot);

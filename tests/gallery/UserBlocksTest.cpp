@@ -90,7 +90,7 @@ TEST_F(UserBlocks, ADeletionReachesTheFileWhenTheListsAreSaved) {
   std::filesystem::remove(std::filesystem::path(b));  // gone from disk, still kept
   command(GalleryCommand::DeleteUserBlock, 0);
   EXPECT_EQ(library.read(u"UserBlock.xml"), userBlockFile({a, b}));
-  model->saveLists();
+  model->saveLists(library::SaveTime::ordinary());
   EXPECT_EQ(library.read(u"UserBlock.xml"), userBlockFile({b}));
 }
 

@@ -45,7 +45,7 @@ TEST(RecordRecentBlock, ADifferentBlockWithTheSameIdReplacesTheOldEntry) {
 TEST(SaveRecentBlocks, WritesTheExactFormat) {
   TempFolder root;
   BlockList recent = {block(u"12", u"Oak"), BlockRecord{u"", u"/x", u"3", u"图块", u"", u"", u"", u"no"}};
-  ASSERT_TRUE(saveRecentBlocks(root.path(), recent));
+  ASSERT_EQ(saveRecentBlocks(root.path(), recent), SaveOutcome::Written);
   EXPECT_EQ(readBytes(root.file(u"RecentlyUse.xml")),
             "\xEF\xBB\xBF<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r<root escaped=\"1\">\r"
             "<Item id= \"12\"><Name>Oak</Name><Spec>S</Spec><Detail>D</Detail><Mfrs>M</Mfrs><Url>U</Url>"
@@ -57,7 +57,7 @@ TEST(SaveRecentBlocks, WritesTheExactFormat) {
 
 TEST(SaveRecentBlocks, AnEmptyListWritesThreeLines) {
   TempFolder root;
-  ASSERT_TRUE(saveRecentBlocks(root.path(), {}));
+  ASSERT_EQ(saveRecentBlocks(root.path(), {}), SaveOutcome::Written);
   EXPECT_EQ(readBytes(root.file(u"RecentlyUse.xml")),
             "\xEF\xBB\xBF<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r<root escaped=\"1\">\r</root>\r");
 }

@@ -4,12 +4,15 @@
 
 #include <filesystem>
 #include <map>
+#include <memory>
 #include <sstream>
 
 #include "base/TickClock.h"
 #include "base/Text.h"
+#include "base/NamedLock.h"
 #include "library/ListMerge.h"
 #include "library/RecentBlocks.h"
+#include "library/RecentList.h"
 #include "library/UserBlockFile.h"
 #include "LibraryFiles.h"
 #include "support/TempFolder.h"
@@ -40,15 +43,20 @@ std::string oldRecentFile(int count) {
 struct Writer {
   PathList paths;
   UserBlockEdits edits;
-  BlockList recent;
-  BlockList chosen;
+  RecentList recent;
 };
+
+// The saves of the table never wait for the lock: another program holds it or nobody does.
+constexpr SaveTime kSave{0, false};
+constexpr SaveTime kLastSave{0, true};
 
 struct Row {
   const char* name;
   std::string userFile;    // UserBlock.xml before the steps; none when empty
   std::string recentFile;  // RecentlyUse.xml before the steps
-  // "A load", "A add PATH", "A delete PATH", "A choose ID", "A save", "A sees PATH" (what A holds).
+  // "A load", "A add PATH", "A delete PATH", "A choose ID", "A save", "A end" (its last save),
+  // "A sees PATH" / "A lacks PATH" (what A holds); another program: "X lock", "X unlock", "X pending N" (files
+  // beside each list).
   std::vector<std::string> steps;
   Texts userBlocks;        // UserBlock.xml afterwards, as a gallery loads it
   Texts recentHead;        // the first ids of RecentlyUse.xml afterwards
@@ -89,7 +97,26 @@ const Row kRows[] = {
      {"A load", "A add /x&y.dwg", "A add /a<b>.dwg", "A add /x&amp;y.dwg", "A add /&#65;.dwg", "A save",
       "A choose &amp;<&#65;>", "A save"},
      {u"/&#65;.dwg", u"/a<b>.dwg", u"/x&amp;y.dwg", u"/x&y.dwg"}, {u"&amp;<&#65;>"}, 1, 0},
+    {"without the lock a save keeps its edits for the next", "", "",
+     {"A load", "A add /x.dwg", "A choose m1", "X lock", "A save", "X pending 0", "X unlock", "B load",
+      "B lacks /x.dwg", "B add /y.dwg", "B save", "A save", "A sees /y.dwg"},
+     {u"/x.dwg", u"/y.dwg"}, {u"m1"}, 1, 0},
+    {"without the lock the last save leaves a pending file the next save merges",
+     "<root><Item>/q.dwg</Item></root>", "",
+     {"A load", "B load", "A add /x.dwg", "A delete /q.dwg", "A choose m1", "X lock", "A end", "X pending 1",
+      "B add /z.dwg", "B choose m2", "B end", "X pending 2", "X unlock", "C load", "C add /y.dwg", "C save",
+      "X pending 0"},
+     {u"/x.dwg", u"/y.dwg", u"/z.dwg"}, {u"m2", u"m1"}, 2, 0},
 };
+
+size_t pendingFiles(const std::u16string& root, const char* list) {
+  size_t n = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(std::filesystem::path(root))) {
+    const std::string name = entry.path().filename().string();
+    n += name.starts_with(list) && name.ends_with(".pending");
+  }
+  return n;
+}
 
 Texts recentIds(const std::u16string& root, size_t count, size_t& total) {
   BlockList loaded;
@@ -111,33 +138,38 @@ int keptCopies(const std::u16string& root) {
   return n;
 }
 
-void play(const std::u16string& root, std::map<char, Writer>& writers, const std::string& step) {
+void play(const std::u16string& root, std::map<char, Writer>& writers, std::unique_ptr<base::NamedLock>& other,
+          const std::string& step) {
   std::istringstream words(step);
   std::string who, verb, argument;
   words >> who >> verb;
   std::getline(words >> std::ws, argument);
   Writer& w = writers[who[0]];
   const std::u16string arg = base::fromUtf8(argument);
-  if (verb == "load") {
+  if (who == "X") {
+    if (verb == "lock") other = std::make_unique<base::NamedLock>(kListsLockName, 0);
+    if (verb == "lock") ASSERT_TRUE(other->held());
+    if (verb == "unlock") other.reset();
+    if (verb == "pending") EXPECT_EQ(pendingFiles(root, "UserBlock.xml."), std::stoul(argument));
+    if (verb == "pending") EXPECT_EQ(pendingFiles(root, "RecentlyUse.xml."), std::stoul(argument));
+  } else if (verb == "load") {
     w = Writer{};
     loadUserBlocks(root, w.paths);
-    loadRecentBlocks(root, w.recent);
+    w.recent.load(root);
   } else if (verb == "add") {
     w.edits.add({arg});
   } else if (verb == "delete") {
     w.edits.remove(arg);
   } else if (verb == "choose") {
-    recordRecentBlock(w.chosen, block(arg));
-  } else if (verb == "save") {
-    auto paths = saveUserBlocks(root, w.edits);
-    ASSERT_TRUE(paths);
-    w.paths = *paths;
-    w.edits = {};
-    if (w.chosen.empty()) return;
-    ASSERT_TRUE(saveRecentBlocks(root, w.chosen));
-    w.chosen.clear();
+    w.recent.choose(block(arg));
+  } else if (verb == "save" || verb == "end") {
+    const SaveTime when = verb == "end" ? kLastSave : kSave;
+    if (saveUserBlocks(root, w.edits, when, &w.paths) != SaveOutcome::Kept) w.edits = {};
+    w.recent.save(root, when);
   } else if (verb == "sees") {
     EXPECT_NE(std::find(w.paths.begin(), w.paths.end(), arg), w.paths.end()) << argument;
+  } else if (verb == "lacks") {
+    EXPECT_EQ(std::find(w.paths.begin(), w.paths.end(), arg), w.paths.end()) << argument;
   } else {
     FAIL() << "no such step: " << step;
   }
@@ -152,7 +184,8 @@ TEST(SharedLists, EveryWriterKeepsItsOwnChangesAndNothingElseIsLost) {
     if (!row.userFile.empty()) writeFile(root.file(u"UserBlock.xml"), std::string_view(row.userFile));
     if (!row.recentFile.empty()) writeFile(root.file(u"RecentlyUse.xml"), std::string_view(row.recentFile));
     std::map<char, Writer> writers;
-    for (const std::string& step : row.steps) play(root.path(), writers, step);
+    std::unique_ptr<base::NamedLock> other;
+    for (const std::string& step : row.steps) play(root.path(), writers, other, step);
 
     PathList userBlocks;
     EXPECT_TRUE(loadUserBlocks(root.path(), userBlocks));
@@ -198,6 +231,6 @@ TEST(SharedLists, AFileThatCannotBeKeptAsideIsNotReplaced) {
   const std::u16string stem = root.file(u"UserBlock.xml.unreadable-") + base::localDate();
   writeFile(stem, std::string_view("other"));
   for (int n = 2; n <= 100; ++n) writeFile(stem + u"-" + base::decimal(n), std::string_view("other"));
-  EXPECT_FALSE(saveUserBlocks(root.path(), UserBlockEdits{{u"/c.dwg"}, {}}));
+  EXPECT_EQ(saveUserBlocks(root.path(), UserBlockEdits{{u"/c.dwg"}, {}}), SaveOutcome::Kept);
   EXPECT_EQ(readBytes(root.file(u"UserBlock.xml")), kTwoRoots);
 }

@@ -26,20 +26,17 @@ TEST(ShownUserBlocks, LeavesOutFilesThatAreGone) {
   EXPECT_EQ(shownUserBlocks(paths), (PathList{dir.file(u"b.dwg")}));
 }
 
-TEST(DeleteUserBlock, ResolvesThePositionAgainstThePathsShown) {
-  PathList paths = {u"/gone.dwg", u"/one.dwg", u"/two.dwg"};
-  const PathList shown = {u"/one.dwg", u"/two.dwg"};
-  EXPECT_FALSE(deleteUserBlock(paths, shown, 2));
-  EXPECT_FALSE(deleteUserBlock(paths, shown, -1));
-  EXPECT_EQ(paths.size(), 3u);
-  EXPECT_TRUE(deleteUserBlock(paths, shown, 0));
-  EXPECT_EQ(paths, (PathList{u"/gone.dwg", u"/two.dwg"}));
-  EXPECT_FALSE(deleteUserBlock(paths, shown, 0));
+TEST(DeleteUserBlock, RemovesEveryCopy) {
+  PathList paths = {u"/one.dwg", u"/two.dwg", u"/one.dwg"};
+  EXPECT_TRUE(deleteUserBlock(paths, u"/one.dwg"));
+  EXPECT_EQ(paths, (PathList{u"/two.dwg"}));
+  EXPECT_FALSE(deleteUserBlock(paths, u"/one.dwg"));
 }
 
 TEST(SaveUserBlocks, WritesTheExactFormatIncludingFilesThatAreGone) {
   TempFolder root;
-  ASSERT_TRUE(saveUserBlocks(root.path(), UserBlockEdits{{u"c:\\图\\a.dwg", root.file(u"gone.dwg")}, {}}));
+  ASSERT_EQ(saveUserBlocks(root.path(), UserBlockEdits{{u"c:\\图\\a.dwg", root.file(u"gone.dwg")}, {}}),
+            SaveOutcome::Written);
   EXPECT_EQ(readBytes(root.file(u"UserBlock.xml")),
             "\xEF\xBB\xBF<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r<root>\r"
             "<Item>" + base::toUtf8(root.file(u"gone.dwg")) + "</Item>\r<Item>c:\\\xE5\x9B\xBE\\a.dwg</Item>\r"
@@ -48,7 +45,7 @@ TEST(SaveUserBlocks, WritesTheExactFormatIncludingFilesThatAreGone) {
 
 TEST(SaveUserBlocks, TheFirstSaveOfAnEmptyListWritesThreeLines) {
   TempFolder root;
-  ASSERT_TRUE(saveUserBlocks(root.path(), {}));
+  ASSERT_EQ(saveUserBlocks(root.path(), {}), SaveOutcome::Written);
   EXPECT_EQ(readBytes(root.file(u"UserBlock.xml")),
             "\xEF\xBB\xBF<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r<root>\r</root>\r");
 }

@@ -1,9 +1,10 @@
-// The search worker: queries wait for the first index, a newer query replaces an older one, and an
-// answer points into the index it was found in.
+// The search worker: snapshots are made on its thread, queries wait for the first index, a newer
+// query replaces an older one, and an answer points into the index it was found in.
 #include <gtest/gtest.h>
 
 #include <condition_variable>
 #include <mutex>
+#include <thread>
 
 #include "search/SearchWorker.h"
 
@@ -20,11 +21,17 @@ protected:
     EXPECT_TRUE(answer.has_value());
     return answer ? std::move(*answer) : search::SearchWorker::Answer{};
   }
-  static search::LibrarySnapshot library(std::u16string name) {
-    search::LibrarySnapshot snapshot;
-    snapshot.blocks.push_back({u"", u"/lib/a", u"1", std::move(name), u"no", u"no", u"no", u"no"});
-    return snapshot;
+  // The snapshot notes the thread that made it.
+  std::function<search::LibrarySnapshot()> library(std::u16string name) {
+    return [this, name] {
+      madeOn_ = std::this_thread::get_id();
+      search::LibrarySnapshot snapshot;
+      snapshot.blocks.push_back({u"", u"/lib/a", u"1", name, u"no", u"no", u"no", u"no"});
+      return snapshot;
+    };
   }
+
+  std::thread::id madeOn_;
 
   std::mutex mutex_;
   std::condition_variable posted_;
@@ -45,6 +52,7 @@ TEST_F(SearchWorkerTest, TheNewestQueryIsAnsweredFromTheNewestIndex) {
   ASSERT_EQ(answer.hits.size(), 1u);
   EXPECT_EQ(answer.search->blocks()[answer.hits[0].index].name, u"香樟");
   EXPECT_FALSE(worker_.take().has_value());
+  EXPECT_NE(madeOn_, std::this_thread::get_id());
 
   worker_.rebuild(library(u"银杏"));  // indexed before the query sent after it
   worker_.query(3, u"yx", {});
