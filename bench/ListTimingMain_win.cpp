@@ -1,8 +1,9 @@
 // thumblist-timing.exe FOLDER: how the thumbnail list, under the real window system, shows every
 // DWG file of a folder, first with a cold preview cache and then again for the same paths. For each
 // run, in milliseconds from LoadPaths: every caption in the list and painted, the first screen of
-// tiles drawn (each visible tile shows its picture band on screen), the loader idle; then the
-// process's peak working set. Only the window is read, so the program times any list that keeps
+// tiles drawn (each visible tile shows its picture band on screen), the loader idle, and the
+// longest the window's thread was kept from its messages (by LoadPaths or by one message); then
+// the process's peak working set. Only the window is read, so the program times any list that keeps
 // LoadPaths and loading().
 #include <windows.h>
 #include <commctrl.h>
@@ -12,6 +13,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <utility>
 
 #include "base/Files.h"
 #include "base/Path.h"
@@ -37,10 +39,17 @@ double since(Clock::time_point start) {
   return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
 }
 
-void pump() {
+// Returns the longest one message took.
+double pump() {
   MSG message;
+  double longest = 0;
   MsgWaitForMultipleObjects(0, nullptr, FALSE, 1, QS_ALLINPUT);
-  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    auto start = Clock::now();
+    DispatchMessageW(&message);
+    longest = std::max(longest, since(start));
+  }
+  return longest;
 }
 
 // A tile with a picture has a black band 3 pixels inside its frame; the empty frame is white there.
@@ -62,18 +71,21 @@ bool screenDrawn(HWND list, int count) {
 }
 
 struct Run {
-  double captions = -1, firstScreen = -1, idle = -1;
+  double captions = -1, firstScreen = -1, idle = -1, busy = 0;
 };
 
 Run timedLoad(thumbs::CDWGListView& list, const std::vector<std::u16string>& paths) {
   Run run;
   auto start = Clock::now();
   list.LoadPaths(paths);
+  run.busy = since(start);
   int count = int(paths.size());
   while (run.idle < 0 || run.firstScreen < 0) {
-    pump();
+    run.busy = std::max(run.busy, pump());
     if (run.captions < 0 && SendMessageW(list.handle(), LVM_GETITEMCOUNT, 0, 0) == count) {
+      auto paint = Clock::now();
       UpdateWindow(list.handle());
+      run.busy = std::max(run.busy, since(paint));
       run.captions = since(start);
     }
     if (run.firstScreen < 0 && run.captions >= 0 && screenDrawn(list.handle(), count)) run.firstScreen = since(start);
@@ -112,10 +124,11 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   std::vector<std::u16string> paths = dwgFilesIn(base::fromWide(arguments[1]));
   Run cold = timedLoad(list, paths);
   Run warm = timedLoad(list, paths);
-  std::printf("files=%zu cold: captions_ms=%.0f first_screen_ms=%.0f idle_ms=%.0f cached: captions_ms=%.0f "
-              "first_screen_ms=%.0f idle_ms=%.0f peak_working_set_mb=%.0f\n",
-              paths.size(), cold.captions, cold.firstScreen, cold.idle, warm.captions, warm.firstScreen, warm.idle,
-              peakWorkingSetMb());
+  std::printf("files=%zu peak_working_set_mb=%.0f\n", paths.size(), peakWorkingSetMb());
+  for (const auto& [name, run] : {std::pair{"cold", cold}, std::pair{"cached", warm}}) {
+    std::printf("  %s: captions_ms=%.0f first_screen_ms=%.0f idle_ms=%.0f longest_busy_ms=%.0f\n", name, run.captions,
+                run.firstScreen, run.idle, run.busy);
+  }
   frame.destroy();
   return 0;
 }
