@@ -21,7 +21,7 @@ void touch(const std::u16string& path, int secondsLater) {
 
 }  // namespace
 
-TEST(ThumbCacheEntries, StoredPreviewComesBackUntilRemoved) {
+TEST(ThumbCacheEntries, StoredPreviewAndItsTileComeBackUntilRemoved) {
   testing_support::TempFolder folder;
   std::u16string path = folder.file(u"Oak.dwg");
   writeFile(path, "dwg");
@@ -35,7 +35,15 @@ TEST(ThumbCacheEntries, StoredPreviewComesBackUntilRemoved) {
   ASSERT_NE(cache.Lookup(path), nullptr);
   EXPECT_EQ(cache.Lookup(path)->width, 5);
   EXPECT_EQ(cache.size(), 1u);
+  // A tile is kept beside its preview, and goes with it when a new preview is stored.
+  EXPECT_EQ(cache.LookupTile(path), nullptr);
+  cache.StoreTile(path, Image(2, 2, kWhite));
+  EXPECT_NE(cache.LookupTile(path), nullptr);
+  cache.Store(path, Image(5, 5, kWhite));
+  EXPECT_EQ(cache.LookupTile(path), nullptr);
   cache.Remove(path);
+  cache.StoreTile(path, Image(2, 2, kWhite));  // no preview, so no tile kept
+  EXPECT_EQ(cache.LookupTile(path), nullptr);
   EXPECT_EQ(cache.Lookup(path), nullptr);
   EXPECT_EQ(cache.size(), 0u);
   cache.Remove(path);
@@ -126,21 +134,6 @@ TEST(ThumbCacheBound, TheLeastRecentlyUsedGoWhenTheBudgetIsPassed) {
   tiny.Store(b, Image(100, 10, kBlack));
   EXPECT_EQ(tiny.Lookup(a), nullptr);
   EXPECT_EQ(tiny.size(), 1u);
-}
-
-TEST(ThumbCacheEntries, ATileIsKeptOnlyBesideItsPreview) {
-  testing_support::TempFolder folder;
-  std::u16string path = folder.file(u"Oak.dwg");
-  writeFile(path, "dwg");
-  CImageThumbCachedMgr cache;
-  cache.StoreTile(path, Image(2, 2, kWhite));
-  EXPECT_EQ(cache.LookupTile(path), nullptr);
-  cache.Store(path, Image(3, 2, kBlack));
-  EXPECT_EQ(cache.LookupTile(path), nullptr);
-  cache.StoreTile(path, Image(2, 2, kWhite));
-  EXPECT_NE(cache.LookupTile(path), nullptr);
-  cache.Store(path, Image(3, 2, kBlack));  // a new preview needs a new tile
-  EXPECT_EQ(cache.LookupTile(path), nullptr);
 }
 
 TEST(ThumbCacheProcess, OneCacheForTheWholeProcess) {
