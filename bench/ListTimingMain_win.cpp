@@ -3,8 +3,7 @@
 // run, in milliseconds from LoadPaths: every caption in the list and painted, the first screen of
 // tiles drawn (each visible tile shows its picture band on screen), the loader idle, and the
 // longest the window's thread was kept from its messages (by LoadPaths or by one message); then
-// the process's peak working set. Only the window is read, so the program times any list that keeps
-// LoadPaths and loading().
+// the process's peak working set. What is drawn is read from the screen, not from the list's state.
 #include <windows.h>
 #include <commctrl.h>
 #include <psapi.h>
@@ -113,7 +112,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   // A frame of the window layer, so the list's notifications reach it as they reach the gallery.
   struct Frame : win::Window {
     thumbs::CDWGListView* list = nullptr;
-    bool OnNotify(const NMHDR& header, LRESULT&) override { return list && list->OnParentNotify(header); }
+    bool OnNotify(const NMHDR& header, LRESULT& result) override { return list && list->OnParentNotify(header, result); }
   } frame;
   thumbs::CDWGListView list;
   frame.list = &list;

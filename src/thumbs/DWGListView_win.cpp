@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "base/FailureLog.h"
+#include "base/WinText.h"
 #include "thumbs/ThumbCaption.h"
 #include "thumbs/ThumbTile.h"
 #include "win/ImageBitmap.h"
@@ -152,17 +153,30 @@ void CDWGListView::placeTiles() {
   }
 }
 
-bool CDWGListView::OnParentNotify(const NMHDR& header) {
+bool CDWGListView::OnParentNotify(const NMHDR& header, LRESULT& result) {
   if (header.hwndFrom != handle()) return false;
-  if (header.code == LVN_GETDISPINFOW) {
-    // The control hands over a structure for the answer; only the notification's view is const.
-    answerDisplayInfo(const_cast<NMLVDISPINFOW&>(reinterpret_cast<const NMLVDISPINFOW&>(header)));
-    return true;
+  result = 0;
+  switch (header.code) {
+    case LVN_GETDISPINFOW:
+      // The control hands over a structure for the answer; only the notification's view is const.
+      answerDisplayInfo(const_cast<NMLVDISPINFOW&>(reinterpret_cast<const NMLVDISPINFOW&>(header)));
+      return true;
+    case LVN_ODFINDITEMW: {  // a letter typed in the list
+      const auto& find = reinterpret_cast<const NMLVFINDITEMW&>(header);
+      std::optional<size_t> found;
+      if ((find.lvfi.flags & (LVFI_STRING | LVFI_PARTIAL)) && find.lvfi.psz) {
+        found = findCaption(paths(), base::fromWide(find.lvfi.psz), size_t(std::max(0, find.iStart)));
+      }
+      result = found ? LRESULT(*found) : -1;
+      return true;
+    }
+    case LVN_BEGINDRAG: {
+      const auto& drag = reinterpret_cast<const NMLISTVIEW&>(header);
+      dragItem(drag.iItem, drag.ptAction);
+      return true;
+    }
   }
-  if (header.code != LVN_BEGINDRAG) return false;
-  const auto& drag = reinterpret_cast<const NMLISTVIEW&>(header);
-  dragItem(drag.iItem, drag.ptAction);
-  return true;
+  return false;
 }
 
 void CDWGListView::answerDisplayInfo(NMLVDISPINFOW& info) {

@@ -57,8 +57,8 @@ public:
   // Gives the larger preview's texts for an item's data value.
   void setPreviewTextsHandler(std::function<PreviewTexts(int64_t)> texts) { previewTexts_ = std::move(texts); }
   // The list's parent passes on what the list control tells it (the captions and images it draws
-  // come this way); true when it was taken here.
-  bool OnParentNotify(const NMHDR& header);
+  // come this way); true when it was taken here, with result the answer.
+  bool OnParentNotify(const NMHDR& header, LRESULT& result);
   // Called with the item's data value on a press on an item, before the list changes its selection.
   void setClickHandler(std::function<void(int64_t)> clicked) { clicked_ = std::move(clicked); }
   // Called with the item's position when "删除图块" was chosen from its menu.
