@@ -3,9 +3,12 @@
 // (LVS_OWNERDATA): the control asks for the caption and image of what it draws, so any number of
 // blocks costs the same. The loader reads the tiles of the screen shown and the next ones in the
 // direction of scrolling; they arrive by a posted message, and only this window's thread touches
-// the image list, whose few slots hold the tiles drawn most recently (TileSlots.h). In catalogue mode an item's data is its position in the window's shown blocks; in
-// user-block mode it is the position among the user's blocks shown, and a right-click on an item
-// offers "删除图块". A click, the delete command and a double-click each go to their handler.
+// the image list, whose few slots hold the tiles drawn most recently (TileSlots.h).
+//
+// An item's data value is its position. In catalogue mode that is the position in the window's
+// shown blocks; in user-block mode the position among the user's blocks shown, and a right-click
+// on an item offers "删除图块". A click, the delete command and a double-click each go to their
+// handler.
 //
 // A thumbnail dragged past the system's drag distance leaves as its DWG file (BlockTransfer_win.h)
 // and the dragged-block callback hears how the drag ended; Ctrl+C puts the selected one on the
@@ -66,7 +69,7 @@ public:
 
   // Shows paths from the top, none selected; returns at once, the tiles follow.
   void LoadPaths(std::vector<std::u16string> paths) { loader_.LoadPaths(std::move(paths)); }
-  // Reads nothing more until the list is drawn again.
+  // Reads nothing more for what the list shows until it scrolls or is given new paths.
   void StopLoader() { loader_.want({}); }
 
   bool loading() const { return loader_.loading(); }
