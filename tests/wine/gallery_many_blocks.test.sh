@@ -4,27 +4,13 @@
 # and tile come, as do those of the row before; resting the mouse on the long-named block shows a
 # larger preview no wider than the largest picture.
 . "$(dirname "$0")/lib/gallery.sh"
+. "$(dirname "$0")/lib/many_blocks.sh"
 scenario_begin
 install_sample_library 11001011000
 
 doors=$DATA_ROOT/01_建筑/01_门
 long_name=长名称图块$(printf '很%.0s' $(seq 1 60))
-python3 - "$doors" "$long_name" <<'PY' || fail "the 5,000 blocks could not be made"
-import os, sys
-doors, long_name = sys.argv[1], sys.argv[2]
-originals = sorted(f for f in os.listdir(doors) if f.endswith(".dwg"))
-with open(os.path.join(doors, "FileList.xml"), encoding="utf-8-sig") as f:
-    text = f.read()
-items = []
-for i in range(5, 5000):
-    name = long_name if i == 4999 else "大树%04d" % i
-    os.link(os.path.join(doors, originals[i % len(originals)]), os.path.join(doors, name + ".dwg"))
-    items.append('<Item id="many%04d"> <Name>%s.dwg</Name><Spec>S</Spec><Detail></Detail><Mfrs></Mfrs><Url></Url></Item>\r'
-                 % (i, name))
-end = text.index("</root>")
-with open(os.path.join(doors, "FileList.xml"), "w", encoding="utf-8-sig", newline="") as f:
-    f.write(text[:end] + "".join(items) + text[end:])
-PY
+add_linked_blocks "$doors" 5000 "$long_name" || fail "the 5,000 blocks could not be made"
 
 open_hosted_gallery
 wait_until list_holds 5000 || fail "the category's 5,000 blocks did not appear: $(list_count)"
