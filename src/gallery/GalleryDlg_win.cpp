@@ -190,7 +190,7 @@ bool CGalleryDlg::buttonClicked(int id) {
 }
 
 bool CGalleryDlg::OnNotify(const NMHDR& header, LRESULT& result) {
-  if (model_ && m_listView.OnParentNotify(header)) return true;
+  if (model_ && m_listView.OnParentNotify(header, result)) return true;
   if (!model_ || header.hwndFrom != m_tree.handle() || m_tree.filling()) return false;
   result = 0;  // expanding is always allowed
   return treeNotified(header);

@@ -5,7 +5,7 @@
 
 #include "thumbs/BlockTransfer_win.h"
 #include "thumbs/LargePreview.h"
-#include "thumbs/ThumbCache.h"
+#include "thumbs/CachedPreview.h"
 #include "thumbs/ThumbTile.h"
 #include "win/ImageBitmap.h"
 
@@ -21,15 +21,6 @@ POINT pointOf(LPARAM lParam) { return POINT{short(LOWORD(lParam)), short(HIWORD(
 
 }  // namespace
 
-// The list control reports a drag that began on an item once the mouse went past the system's
-// drag distance with the button held.
-bool CDWGListView::OnParentNotify(const NMHDR& header) {
-  if (header.hwndFrom != handle() || header.code != LVN_BEGINDRAG) return false;
-  const auto& drag = reinterpret_cast<const NMLISTVIEW&>(header);
-  dragItem(drag.iItem, drag.ptAction);
-  return true;
-}
-
 void CDWGListView::dragItem(int item, POINT point) {
   if (item < 0 || size_t(item) >= paths().size()) return;
   hidePreview();
@@ -44,18 +35,9 @@ void CDWGListView::dragItem(int item, POINT point) {
   if (ended) ended(end);
 }
 
-// The tile as the list shows it, drawn from the image list into a bitmap of its own.
+// The item's tile in a bitmap of its own, read again when the cache let it go.
 HBITMAP CDWGListView::tileBitmap(int item) const {
-  LVITEMW entry{};
-  entry.mask = LVIF_IMAGE;
-  entry.iItem = item;
-  if (!send(LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&entry))) return nullptr;
-  win::Bitmap bitmap = win::bitmapFromImage(base::Image(kTileWidth, kTileHeight, base::kWhite));
-  if (!bitmap) return nullptr;
-  win::MemoryDC dc;
-  win::SelectGuard keep(dc, bitmap.get());
-  ImageList_Draw(m_imageList.get(), entry.iImage, dc, 0, 0, ILD_NORMAL);
-  return bitmap.release();
+  return win::bitmapFromImage(*cachedTile(paths()[size_t(item)])).release();
 }
 
 void CDWGListView::copySelectedItem() {
@@ -122,16 +104,14 @@ void CDWGListView::hidePreview() {
   lastMove_ = -1;
 }
 
-// While the loader runs the cache is the loader's, so the preview waits for it to finish.
 void CDWGListView::showLargePreview(POINT point) {
   int item = itemAt(point);
   if (item < 0 || size_t(item) >= paths().size() || GetCapture()) return;
-  if (loader_.loading()) return;  // the timer asks again
-  const base::Image* preview = CImageThumbCachedMgr::instance().Lookup(paths()[size_t(item)]);
+  SharedImage preview = cachedPreview(paths()[size_t(item)]);
   PreviewTexts texts = previewTexts_ ? previewTexts_(dataOf(item)) : PreviewTexts{};
   POINT cursor = point;
   ClientToScreen(handle(), &cursor);
-  popup_.show(GetAncestor(handle(), GA_ROOT), item, cursor, MakeLargePreview(preview), std::move(texts.name),
+  popup_.show(GetAncestor(handle(), GA_ROOT), item, cursor, MakeLargePreview(preview.get()), std::move(texts.name),
               std::move(texts.spec));
 }
 

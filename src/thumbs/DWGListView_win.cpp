@@ -2,7 +2,11 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "base/FailureLog.h"
+#include "base/WinText.h"
+#include "thumbs/ThumbCaption.h"
 #include "thumbs/ThumbTile.h"
 #include "win/ImageBitmap.h"
 
@@ -10,22 +14,14 @@ namespace thumbs {
 
 namespace {
 
-constexpr DWORD kListStyles = LVS_ICON | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_AUTOARRANGE;  // 0x10C
-
-// One turn of the loader wait on the user-interface thread. The loader talks to the list only by
-// sent messages, so handling those is what lets it finish; posted and input messages stay queued,
-// which keeps a click or a timer from starting another load while this one is being stopped.
-void handleSentMessages() {
-  MsgWaitForMultipleObjectsEx(0, nullptr, 1, QS_SENDMESSAGE, 0);
-  MSG message;
-  PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
-}
+// 0x10C and the owner-data style: the control keeps no item of its own.
+constexpr DWORD kListStyles = LVS_ICON | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_AUTOARRANGE | LVS_OWNERDATA;
 
 }  // namespace
 
-CDWGListView::CDWGListView() : loader_(*this) { loader_.setStopWait(handleSentMessages); }
+CDWGListView::CDWGListView() : loader_(*this) {}
 
-CDWGListView::~CDWGListView() { loader_.StopLoader(); }
+CDWGListView::~CDWGListView() = default;
 
 bool CDWGListView::Create(HWND parent, const RECT& rect, UINT id, HFONT font) {
   HWND list = CreateWindowExW(0, WC_LISTVIEWW, L"ListView", WS_CHILD | WS_VISIBLE | kListStyles, rect.left, rect.top,
@@ -44,12 +40,15 @@ void CDWGListView::prepareList() {
   DWORD extended = DWORD(send(LVM_GETEXTENDEDLISTVIEWSTYLE));
   send(LVM_SETEXTENDEDLISTVIEWSTYLE, 0, extended | LVS_EX_BORDERSELECT | LVS_EX_FULLROWSELECT);
   send(LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
-  m_imageList = win::ImageList(kTileWidth, kTileHeight, 0, 1);
+  m_imageList = win::ImageList(kTileWidth, kTileHeight, int(kTileSlots), 1);
+  ImageList_SetImageCount(m_imageList.get(), UINT(kTileSlots));
+  win::Bitmap empty = win::bitmapFromImage(MakeThumbTile(nullptr));
+  if (empty) m_imageList.replace(0, empty.get());
   send(LVM_SETIMAGELIST, LVSIL_NORMAL, reinterpret_cast<LPARAM>(m_imageList.get()));
 }
 
 void CDWGListView::OnDestroy() {
-  loader_.StopLoader();
+  loader_.want({});
   popup_.destroy();
   // Without LVS_SHAREIMAGELISTS the control would destroy the image list with itself, and then
   // m_imageList a second time.
@@ -62,12 +61,8 @@ int CDWGListView::itemAt(POINT point) const {
   return int(send(LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&probe)));
 }
 
-int64_t CDWGListView::dataOf(int item) const {
-  LVITEMW entry{};
-  entry.mask = LVIF_PARAM;
-  entry.iItem = item;
-  return send(LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&entry)) ? int64_t(entry.lParam) : -1;
-}
+// An item's data value is its position, in the paths as in the list.
+int64_t CDWGListView::dataOf(int item) const { return item >= 0 && size_t(item) < paths().size() ? item : -1; }
 
 // The main window hears of the click before the list control changes its selection.
 bool CDWGListView::OnLButtonDown(UINT, POINT point) {
@@ -115,6 +110,15 @@ bool CDWGListView::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
       contextMenu(POINT{short(LOWORD(lParam)), short(HIWORD(lParam))});
       result = 0;
       return true;
+    case WM_PAINT:
+      // What was drawn decides what is read next.
+      result = defaultHandling(message, wParam, lParam);
+      wantScreen();
+      return true;
+    case kTilesMessage:
+      placeTiles();
+      result = 0;
+      return true;
     case WM_MOUSEACTIVATE: {
       LRESULT answer = defaultHandling(message, wParam, lParam);
       result = (answer == MA_NOACTIVATE || answer == MA_NOACTIVATEANDEAT) ? answer : 0;
@@ -124,38 +128,111 @@ bool CDWGListView::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
   return false;
 }
 
-void CDWGListView::resetList(size_t imageCount) {
+void CDWGListView::resetList(size_t count) {
   hidePreview();
-  m_imageList.clear();
-  send(LVM_DELETEALLITEMS);
-  ImageList_SetImageCount(m_imageList.get(), UINT(imageCount));
+  slots_.clear();
+  screenWanted_ = false;
+  LVITEMW none{};
+  none.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+  send(LVM_SETITEMSTATE, WPARAM(-1), reinterpret_cast<LPARAM>(&none));
+  // Arranged while redrawing is off, the items are laid out without one invalidation each: Wine's
+  // list otherwise lays out a grown count on its next paint, at a cost growing faster than the count.
+  send(WM_SETREDRAW, FALSE);
+  send(LVM_SETITEMCOUNT, count, 0);
+  send(LVM_ARRANGE, LVA_DEFAULT);
+  send(WM_SETREDRAW, TRUE);
+  if (count) send(LVM_ENSUREVISIBLE, 0, FALSE);
+  InvalidateRect(handle(), nullptr, TRUE);
+  wantScreen();
 }
 
-void CDWGListView::hideScrollBars() {
-  ShowScrollBar(handle(), SB_VERT, FALSE);
-  ShowScrollBar(handle(), SB_BOTH, FALSE);
+// The loader thread: the window takes the tiles on its own thread.
+void CDWGListView::tilesReady() { post(kTilesMessage); }
+
+void CDWGListView::placeTiles() {
+  for (const LoadedTile& loaded : loader_.takeTiles()) {
+    win::Bitmap bitmap = win::bitmapFromImage(*loaded.tile);
+    if (!bitmap) continue;
+    m_imageList.replace(slots_.place(loaded.item), bitmap.get());
+    send(LVM_REDRAWITEMS, loaded.item, loaded.item);
+  }
 }
 
-void CDWGListView::insertItem(size_t index, std::u16string_view caption, size_t imageIndex, size_t data) {
-  std::u16string text(caption);
-  LVITEMW item{};
-  item.mask = LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM;
-  item.iItem = int(index);
-  item.pszText = reinterpret_cast<wchar_t*>(text.data());
-  item.iImage = int(imageIndex);
-  item.lParam = LPARAM(data);
-  send(LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
+bool CDWGListView::OnParentNotify(const NMHDR& header, LRESULT& result) {
+  if (header.hwndFrom != handle()) return false;
+  result = 0;
+  switch (header.code) {
+    case LVN_GETDISPINFOW:
+      // The control hands over a structure for the answer; only the notification's view is const.
+      answerDisplayInfo(const_cast<NMLVDISPINFOW&>(reinterpret_cast<const NMLVDISPINFOW&>(header)));
+      return true;
+    case LVN_ODFINDITEMW: {  // a letter typed in the list
+      const auto& find = reinterpret_cast<const NMLVFINDITEMW&>(header);
+      std::optional<size_t> found;
+      if ((find.lvfi.flags & (LVFI_STRING | LVFI_PARTIAL)) && find.lvfi.psz) {
+        found = findCaption(paths(), base::fromWide(find.lvfi.psz), size_t(std::max(0, find.iStart)));
+      }
+      result = found ? LRESULT(*found) : -1;
+      return true;
+    }
+    case LVN_BEGINDRAG: {
+      const auto& drag = reinterpret_cast<const NMLISTVIEW&>(header);
+      dragItem(drag.iItem, drag.ptAction);
+      return true;
+    }
+  }
+  return false;
 }
 
-void CDWGListView::replaceImage(size_t index, const base::Image& tile) {
-  win::Bitmap bitmap = win::bitmapFromImage(tile);
-  if (bitmap) m_imageList.replace(int(index), bitmap.get());
+void CDWGListView::answerDisplayInfo(NMLVDISPINFOW& info) {
+  if (info.item.iItem < 0 || size_t(info.item.iItem) >= paths().size()) return;
+  size_t item = size_t(info.item.iItem);
+  if ((info.item.mask & LVIF_TEXT) && info.item.pszText && info.item.cchTextMax > 0) {
+    std::u16string caption = thumbCaption(paths()[item]);
+    size_t length = std::min(caption.size(), size_t(info.item.cchTextMax - 1));
+    std::copy_n(caption.data(), length, reinterpret_cast<char16_t*>(info.item.pszText));
+    info.item.pszText[length] = 0;
+  }
+  if (info.item.mask & LVIF_IMAGE) info.item.iImage = slots_.slotOf(item);
 }
 
-void CDWGListView::setRedraw(bool on) { send(WM_SETREDRAW, on ? TRUE : FALSE); }
+// The control lays the items out in rows from item 0; its rectangles are in client coordinates,
+// so item 0's top tells how far the list is scrolled.
+bool CDWGListView::screenItems(size_t& first, size_t& last) const {
+  size_t count = paths().size();
+  RECT zero{LVIR_BOUNDS, 0, 0, 0};
+  if (!count || !send(LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&zero))) return false;
+  size_t perRow = 1;
+  LONG pitch = kSpacingY;
+  for (; perRow < count; ++perRow) {
+    RECT next{LVIR_BOUNDS, 0, 0, 0};
+    send(LVM_GETITEMRECT, perRow, reinterpret_cast<LPARAM>(&next));
+    if (next.top != zero.top) {
+      pitch = std::max<LONG>(1, next.top - zero.top);
+      break;
+    }
+  }
+  RECT client = clientRect();
+  size_t firstRow = zero.top < 0 ? size_t(-zero.top / pitch) : 0;
+  size_t lastRow = size_t(std::max<LONG>(0, client.bottom - 1 - zero.top) / pitch);
+  first = std::min(firstRow * perRow, count - 1);
+  last = std::min((lastRow + 1) * perRow, count) - 1;
+  return true;
+}
 
-void CDWGListView::redrawItem(size_t index) { send(LVM_REDRAWITEMS, index, index); }
-
-void CDWGListView::invalidate() { InvalidateRect(handle(), nullptr, TRUE); }
+void CDWGListView::wantScreen() {
+  size_t first = 0, last = 0;
+  if (!screenItems(first, last)) return;
+  if (screenWanted_ && first == wantedFirst_ && last == wantedLast_) return;
+  if (screenWanted_ && first != wantedFirst_) scrollDirection_ = first > wantedFirst_ ? 1 : -1;
+  screenWanted_ = true;
+  wantedFirst_ = first;
+  wantedLast_ = last;
+  std::vector<size_t> wanted;
+  for (size_t item : screenOrder(first, last, paths().size(), scrollDirection_)) {
+    if (!slots_.holds(item)) wanted.push_back(item);
+  }
+  loader_.want(wanted);
+}
 
 }  // namespace thumbs

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/WinText.h"
+#include "thumbs/LargePreview.h"
 #include "win/ImageBitmap.h"
 
 namespace thumbs {
@@ -12,6 +13,9 @@ namespace {
 const wchar_t kClassName[] = L"BlockeryPreviewPopup";
 constexpr int kMargin = 6;
 constexpr int kLineGap = 2;
+// A line no wider than the largest picture: a longer name or size text ends in "…".
+constexpr LONG kTextWidth = kLargePreviewSide;
+constexpr UINT kLineFormat = DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS;
 constexpr COLORREF kFrameColour = RGB(0, 255, 0);  // the tile's frame
 constexpr UINT_PTR kOwnerCheckTimer = 1;
 constexpr UINT kOwnerCheckMilliseconds = 250;
@@ -64,7 +68,7 @@ bool PreviewPopup::OnTimer(UINT_PTR id) {
 
 SIZE PreviewPopup::contentSize(HDC dc) const {
   SIZE name = textSize(dc, name_), spec = textSize(dc, spec_);
-  LONG width = std::max({pictureSize_.cx, name.cx, spec.cx, LONG(60)});
+  LONG width = std::max({pictureSize_.cx, std::min(std::max(name.cx, spec.cx), kTextWidth), LONG(60)});
   LONG height = pictureSize_.cy + (pictureSize_.cy ? kMargin : 0) + name.cy + kLineGap + spec.cy;
   return SIZE{width + 2 * kMargin, height + 2 * kMargin};
 }
@@ -97,8 +101,10 @@ bool PreviewPopup::OnPaint() {
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, RGB(0, 0, 0));
   for (const std::u16string* line : {&name_, &spec_}) {
-    TextOutW(dc, kMargin, y, base::wide(*line), int(line->size()));
-    y += textSize(dc, *line).cy + kLineGap;
+    LONG height = textSize(dc, *line).cy;
+    RECT place{kMargin, y, box.right - kMargin, y + height};
+    DrawTextW(dc, base::wide(*line), int(line->size()), &place, kLineFormat);
+    y += height + kLineGap;
   }
   return true;
 }

@@ -20,4 +20,26 @@ std::u16string thumbCaption(std::u16string_view path) {
   return std::u16string(name);
 }
 
+namespace {
+
+char16_t folded(char16_t c) { return c >= u'A' && c <= u'Z' ? char16_t(c - u'A' + u'a') : c; }
+
+bool beginsWith(std::u16string_view caption, std::u16string_view typed) {
+  if (caption.size() < typed.size()) return false;
+  for (size_t i = 0; i < typed.size(); ++i) {
+    if (folded(caption[i]) != folded(typed[i])) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+std::optional<size_t> findCaption(const std::vector<std::u16string>& paths, std::u16string_view typed, size_t start) {
+  for (size_t n = 0; n < paths.size(); ++n) {
+    size_t item = (start + n) % paths.size();
+    if (beginsWith(thumbCaption(paths[item]), typed)) return item;
+  }
+  return std::nullopt;
+}
+
 }  // namespace thumbs

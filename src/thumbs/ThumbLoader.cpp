@@ -1,85 +1,96 @@
 #include "thumbs/ThumbLoader.h"
 
-#include "thumbs/Placeholder.h"
-#include "thumbs/ThumbCaption.h"
-#include "thumbs/ThumbTile.h"
+#include <algorithm>
+#include <utility>
 
 namespace thumbs {
 
-ThumbLoader::ThumbLoader(ThumbListSink& sink, CImageThumbCachedMgr& cache, PreviewReader reader)
-    : sink_(sink), cache_(cache), reader_(std::move(reader)) {}
-
-ThumbLoader::~ThumbLoader() { StopLoader(); }
-
-void ThumbLoader::LoadPaths(std::vector<std::u16string> paths) {
-  StopLoader();
-  paths_ = std::move(paths);
-  sink_.resetList(paths_.size());
-  sink_.setRedraw(false);
-  sink_.hideScrollBars();
-  if (paths_.empty()) {
-    // No run will switch redrawing back on, so the empty list is shown at once.
-    sink_.setRedraw(true);
-    sink_.invalidate();
-    return;
+std::vector<size_t> screenOrder(size_t first, size_t last, size_t count, int direction, size_t pages) {
+  std::vector<size_t> order;
+  if (count == 0 || first > last || first >= count) return order;
+  last = std::min(last, count - 1);
+  for (size_t item = first; item <= last; ++item) order.push_back(item);
+  size_t ahead = pages * (last - first + 1);
+  if (direction < 0) {
+    for (size_t n = 1; n <= ahead && n <= first; ++n) order.push_back(first - n);
+  } else {
+    for (size_t item = last + 1; item <= last + ahead && item < count; ++item) order.push_back(item);
   }
-  // A stop asked just as the last run ended must not stop this one.
-  stopRequest_.exchange(0);
-  loading_.store(true);
-  threadEnded_.store(false);
-  thread_ = std::thread([this] {
-    RunLoader();
-    threadEnded_.store(true);
-  });
+  return order;
 }
 
-void ThumbLoader::StopLoader() {
-  if (!thread_.joinable()) return;
-  if (loading_.load()) stopRequest_.exchange(1);
-  while (!threadEnded_.load()) {
-    if (stopWait_) {
-      stopWait_();
-    } else {
-      std::this_thread::yield();
-    }
+ThumbLoader::ThumbLoader(ThumbListSink& sink, CImageThumbCachedMgr& cache, PreviewReader reader)
+    : sink_(sink), cache_(cache), reader_(std::move(reader)), thread_([this] { run(); }) {}
+
+ThumbLoader::~ThumbLoader() {
+  {
+    std::lock_guard lock(mutex_);
+    quit_ = true;
   }
+  wake_.notify_one();
   thread_.join();
 }
 
-void ThumbLoader::RunLoader() {
-  try {
-    placeCaptions();
-    placeCachedTiles();
-    sink_.setRedraw(true);
-    sink_.invalidate();
-    placeMissingTiles();
-    sink_.invalidate();
-  } catch (...) {
-    // Out of memory on a damaged preview, say: the list keeps what it has, the program goes on.
-    sink_.setRedraw(true);
-    sink_.invalidate();
+void ThumbLoader::LoadPaths(std::vector<std::u16string> paths) {
+  {
+    std::lock_guard lock(mutex_);
+    shown_ = std::make_shared<const std::vector<std::u16string>>(std::move(paths));
+    ++content_;
+    wanted_.clear();
+    loaded_.clear();
   }
-  loading_.store(false);
-  stopRequest_.exchange(0);
+  sink_.resetList(shown_->size());
 }
 
-void ThumbLoader::placeCaptions() {
-  for (size_t i = 0; i < paths_.size(); ++i) sink_.insertItem(i, thumbCaption(paths_[i]), i, i);
+void ThumbLoader::want(const std::vector<size_t>& items) {
+  {
+    std::lock_guard lock(mutex_);
+    wanted_.assign(items.begin(), items.end());
+  }
+  wake_.notify_one();
 }
 
-void ThumbLoader::placeCachedTiles() {
-  for (size_t i = 0; i < paths_.size(); ++i) sink_.replaceImage(i, MakeThumbTile(cache_.Lookup(paths_[i])));
+std::vector<LoadedTile> ThumbLoader::takeTiles() {
+  std::lock_guard lock(mutex_);
+  return std::exchange(loaded_, {});
 }
 
-void ThumbLoader::placeMissingTiles() {
-  for (size_t i = 0; i < paths_.size(); ++i) {
-    if (stopRequest_.load() == 1) return;
-    const std::u16string& path = paths_[i];
-    if (cache_.Lookup(path)) continue;
-    std::optional<base::Image> preview = reader_(path);
-    const base::Image& shown = preview ? cache_.Store(path, std::move(*preview)) : placeholderPicture();
-    sink_.replaceImage(i, MakeThumbTile(&shown));
-    sink_.redrawItem(i);
+bool ThumbLoader::loading() const {
+  std::lock_guard lock(mutex_);
+  return reading_ || !wanted_.empty() || !loaded_.empty();
+}
+
+// One file at a time, outside the lock; what the window asked meanwhile decides what comes next.
+void ThumbLoader::run() {
+  std::unique_lock lock(mutex_);
+  while (true) {
+    wake_.wait(lock, [this] { return quit_ || !wanted_.empty(); });
+    if (quit_) return;
+    size_t item = wanted_.front();
+    wanted_.pop_front();
+    if (item >= shown_->size()) continue;
+    Paths shown = shown_;
+    uint64_t content = content_;
+    reading_ = true;
+    lock.unlock();
+    SharedImage tile = tileOf((*shown)[item]);
+    lock.lock();
+    reading_ = false;
+    if (content != content_ || !tile) continue;
+    loaded_.push_back(LoadedTile{item, std::move(tile)});
+    if (loaded_.size() > 1) continue;
+    lock.unlock();
+    sink_.tilesReady();
+    lock.lock();
+  }
+}
+
+// Out of memory on a damaged preview, say: that item keeps its empty frame, the rest go on.
+SharedImage ThumbLoader::tileOf(const std::u16string& path) {
+  try {
+    return cachedTile(path, cache_, reader_);
+  } catch (const std::exception&) {
+    return nullptr;
   }
 }
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+using thumbs::findCaption;
 using thumbs::thumbCaption;
 
 TEST(ThumbCaption, FileNameWithoutFolderExtensionAndShortPrefix) {
@@ -26,4 +27,19 @@ TEST(ThumbCaption, NoFullStopInTheFileNameMeansNoCaption) {
   EXPECT_EQ(thumbCaption(u"D:\\lib.v2\\Table"), u"");
   EXPECT_EQ(thumbCaption(u""), u"");
   EXPECT_EQ(thumbCaption(u"D:\\lib\\.dwg"), u"");
+}
+
+TEST(ThumbCaption, TypeAheadFindsTheNextCaptionBeginningWithTheTypedText) {
+  std::vector<std::u16string> paths = {u"D:\\lib\\01_Oak.dwg", u"D:\\lib\\Pine.dwg", u"D:\\lib\\oak2.dwg",
+                                       u"D:\\lib\\双人床.dwg"};
+  struct Case {
+    std::u16string_view typed;
+    size_t start;
+    std::optional<size_t> found;
+  } cases[] = {
+      {u"o", 0, 0}, {u"O", 1, 2}, {u"oak2", 0, 2}, {u"o", 3, 0},  // going round past the last
+      {u"双", 0, 3}, {u"pine", 2, 1}, {u"x", 0, std::nullopt}, {u"oaks", 0, std::nullopt},
+  };
+  for (const Case& c : cases) EXPECT_EQ(findCaption(paths, c.typed, c.start), c.found) << c.start;
+  EXPECT_EQ(findCaption({}, u"o", 0), std::nullopt);
 }

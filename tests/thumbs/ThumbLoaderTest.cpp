@@ -11,6 +11,7 @@
 #include "PreviewFiles.h"
 #include "base/Text.h"
 #include "support/TempFolder.h"
+#include "thumbs/DwgPreview.h"
 #include "thumbs/Placeholder.h"
 #include "thumbs/ThumbTile.h"
 
@@ -20,62 +21,23 @@ using namespace thumbs_testing;
 
 namespace {
 
-// A list that keeps what the loader put into it, and the order in which it was asked.
+// A list that counts its resets and the loader's calls that tiles are ready.
 class FakeList : public ThumbListSink {
 public:
-  void resetList(size_t imageCount) override {
-    std::lock_guard lock(mutex_);
-    captions_.clear();
-    images_.assign(imageCount, "none");
-    log_.push_back("reset " + std::to_string(imageCount));
-  }
-  void hideScrollBars() override { note("hide"); }
-  void insertItem(size_t index, std::u16string_view caption, size_t imageIndex, size_t data) override {
-    std::lock_guard lock(mutex_);
-    if (index == captions_.size() && imageIndex == index && data == index) captions_.push_back(base::toUtf8(caption));
-    log_.push_back("insert " + std::to_string(index) + " " + base::toUtf8(caption));
-  }
-  void replaceImage(size_t index, const Image& tile) override {
-    std::string kind = kindOf(tile);
-    std::lock_guard lock(mutex_);
-    if (index < images_.size()) images_[index] = kind;
-    log_.push_back("image " + std::to_string(index) + " " + kind);
-  }
-  void setRedraw(bool on) override { note(on ? "redraw on" : "redraw off"); }
-  void redrawItem(size_t index) override { note("item " + std::to_string(index)); }
-  void invalidate() override { note("invalidate"); }
+  void resetList(size_t count) override { resets.push_back(count); }
+  void tilesReady() override { ++ready; }
 
-  std::vector<std::string> takeLog() {
-    std::lock_guard lock(mutex_);
-    return std::exchange(log_, {});
-  }
-  std::vector<std::string> captions() {
-    std::lock_guard lock(mutex_);
-    return captions_;
-  }
-  std::vector<std::string> images() {
-    std::lock_guard lock(mutex_);
-    return images_;
-  }
-
-private:
-  static std::string kindOf(const Image& tile) {
-    static const Image empty = MakeThumbTile(nullptr);
-    static const Image placeholder = MakeThumbTile(&placeholderPicture());
-    if (tile.pixels == empty.pixels) return "empty";
-    if (tile.pixels == placeholder.pixels) return "placeholder";
-    return "picture";
-  }
-  void note(std::string what) {
-    std::lock_guard lock(mutex_);
-    log_.push_back(std::move(what));
-  }
-
-  std::mutex mutex_;
-  std::vector<std::string> log_;
-  std::vector<std::string> captions_;
-  std::vector<std::string> images_;
+  std::vector<size_t> resets;
+  std::atomic<int> ready{0};
 };
+
+std::string kindOf(const SharedImage& tile) {
+  static const Image empty = MakeThumbTile(nullptr);
+  static const Image placeholder = MakeThumbTile(&placeholderPicture());
+  if (!tile || tile->pixels == empty.pixels) return "empty";
+  if (tile->pixels == placeholder.pixels) return "placeholder";
+  return "picture";
+}
 
 // The real preview reader, counted; it can hold the loader at one read until the test lets it go.
 class CountedReader {
@@ -104,9 +66,10 @@ private:
   std::atomic<bool> released_{false};
 };
 
-void waitUntilIdle(ThumbLoader& loader) {
-  while (loader.loading()) std::this_thread::yield();
-  loader.StopLoader();
+std::vector<size_t> upTo(size_t count) {
+  std::vector<size_t> items(count);
+  for (size_t i = 0; i < count; ++i) items[i] = i;
+  return items;
 }
 
 class ThumbLoaderRun : public ::testing::Test {
@@ -121,6 +84,15 @@ protected:
     for (int i = 0; i < count; ++i) paths.push_back(block(std::u16string(prefix) + base::decimal(i) + u".dwg"));
     return paths;
   }
+  // Waits until everything wanted is read, and takes it: "item kind" in the order read.
+  std::vector<std::string> readAll() {
+    std::vector<std::string> taken;
+    do {
+      std::this_thread::yield();
+      for (const LoadedTile& loaded : loader.takeTiles()) taken.push_back(std::to_string(loaded.item) + " " + kindOf(loaded.tile));
+    } while (loader.loading());
+    return taken;
+  }
 
   testing_support::TempFolder folder;
   CImageThumbCachedMgr cache;
@@ -131,120 +103,105 @@ protected:
 
 }  // namespace
 
-TEST_F(ThumbLoaderRun, CaptionsThenCachedTilesThenMissingOnesOneByOne) {
-  loader.LoadPaths({block(u"12_双人床.dwg"), block(u"Table.Round.dwg", false), block(u"NoDot", true)});
-  waitUntilIdle(loader);
-  std::vector<std::string> want = {
-      "reset 3",        "redraw off",       "hide",          "insert 0 双人床", "insert 1 Table.Rou", "insert 2 ",
-      "image 0 empty",  "image 1 empty",    "image 2 empty", "redraw on",      "invalidate",
-      "image 0 picture", "item 0",          "image 1 placeholder", "item 1",   "image 2 picture", "item 2",
-      "invalidate"};
-  EXPECT_EQ(list.takeLog(), want);
-  EXPECT_EQ(list.captions(), (std::vector<std::string>{"双人床", "Table.Rou", ""}));
+TEST(ThumbScreenOrder, TheScreenFirstThenTheNextScreensInTheScrollDirection) {
+  struct Case {
+    size_t first, last, count;
+    int direction;
+    std::vector<size_t> order;
+  } cases[] = {
+      {0, 2, 20, 0, {0, 1, 2, 3, 4, 5, 6, 7, 8}},
+      {0, 2, 20, 1, {0, 1, 2, 3, 4, 5, 6, 7, 8}},
+      {9, 11, 20, 1, {9, 10, 11, 12, 13, 14, 15, 16, 17}},
+      {9, 11, 20, -1, {9, 10, 11, 8, 7, 6, 5, 4, 3}},
+      {3, 5, 20, -1, {3, 4, 5, 2, 1, 0}},
+      {15, 19, 20, 1, {15, 16, 17, 18, 19}},
+      {18, 25, 20, 1, {18, 19}},  // a screen reaching past the end
+      {0, 0, 0, 1, {}},
+      {5, 4, 20, 1, {}},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(screenOrder(c.first, c.last, c.count, c.direction), c.order) << c.first << "-" << c.last << " " << c.direction;
+  }
+}
+
+TEST_F(ThumbLoaderRun, WantedTilesComeInTheOrderAskedThroughTheCache) {
+  std::vector<std::u16string> paths = {block(u"12_双人床.dwg"), block(u"Table.Round.dwg", false), block(u"NoDot")};
+  loader.LoadPaths(paths);
+  EXPECT_EQ(list.resets, std::vector<size_t>{3});
+  EXPECT_FALSE(loader.loading());  // nothing is read before it is wanted
+  loader.want({2, 0, 1});
+  EXPECT_EQ(readAll(), (std::vector<std::string>{"2 picture", "0 picture", "1 placeholder"}));
+  EXPECT_GE(list.ready.load(), 1);
   EXPECT_EQ(cache.size(), 2u);
-  EXPECT_EQ(loader.paths().size(), 3u);
-}
+  EXPECT_EQ(loader.paths(), paths);
 
-TEST_F(ThumbLoaderRun, ASecondLoadReadsNoFileAndShowsEverythingBeforeTheFirstRepaint) {
-  std::vector<std::u16string> paths = blocks(4, u"Oak");
+  // Shown again: only the file without a preview is read again.
   loader.LoadPaths(paths);
-  waitUntilIdle(loader);
-  ASSERT_EQ(counted.reads(), 4);
-  list.takeLog();
-  loader.LoadPaths(paths);
-  waitUntilIdle(loader);
+  loader.want(upTo(3));
+  EXPECT_EQ(readAll(), (std::vector<std::string>{"0 picture", "1 placeholder", "2 picture"}));
   EXPECT_EQ(counted.reads(), 4);
-  std::vector<std::string> log = list.takeLog();
-  auto repaint = std::find(log.begin(), log.end(), "redraw on");
-  EXPECT_EQ(std::count(log.begin(), repaint, std::string("image 0 picture")), 1);
-  EXPECT_EQ(std::count(log.begin(), log.end(), std::string("item 0")), 0);
-  EXPECT_EQ(list.images(), std::vector<std::string>(4, "picture"));
 }
 
-TEST_F(ThumbLoaderRun, AFileWithoutPreviewIsReadAgainEveryTime) {
-  std::vector<std::u16string> paths = {block(u"Broken.dwg", false)};
-  loader.LoadPaths(paths);
-  waitUntilIdle(loader);
-  loader.LoadPaths(paths);
-  waitUntilIdle(loader);
-  EXPECT_EQ(counted.reads(), 2);
-  EXPECT_EQ(list.images(), std::vector<std::string>{"placeholder"});
-  EXPECT_EQ(cache.size(), 0u);
+TEST_F(ThumbLoaderRun, ARefinedContentReadsNoFileTwice) {
+  std::vector<std::u16string> hits = blocks(12, u"Xiang");
+  loader.LoadPaths(hits);
+  loader.want(upTo(12));
+  readAll();
+  std::vector<std::u16string> fewer(hits.begin() + 4, hits.end());
+  loader.LoadPaths(fewer);
+  loader.want(upTo(fewer.size()));
+  EXPECT_EQ(readAll().size(), fewer.size());
+  EXPECT_EQ(counted.reads(), 12);
 }
 
-TEST_F(ThumbLoaderRun, ATouchedFileIsReadAgain) {
-  std::vector<std::u16string> paths = blocks(2, u"Pine");
-  loader.LoadPaths(paths);
-  waitUntilIdle(loader);
-  auto p = std::filesystem::path(paths[1]);
-  std::filesystem::last_write_time(p, std::filesystem::last_write_time(p) + std::chrono::seconds(3));
-  loader.LoadPaths(paths);
-  waitUntilIdle(loader);
-  EXPECT_EQ(counted.reads(), 3);
+TEST_F(ThumbLoaderRun, WhatIsNoLongerNeededIsNotReadNorHandedOver) {
+  struct Case {
+    bool newContent;
+    std::vector<std::string> taken;
+  } cases[] = {
+      // A scroll: the file being read still counts, then the new screen; nothing else.
+      {false, {"0 picture", "1 picture", "150 picture", "151 picture"}},
+      // A new content: the tile being read belongs to the old one and is dropped.
+      {true, {"0 picture", "150 picture", "151 picture"}},
+  };
+  std::vector<std::u16string> paths = blocks(200, u"Tree");
+  for (const Case& c : cases) {
+    CImageThumbCachedMgr own;
+    CountedReader reader;
+    FakeList sink;
+    ThumbLoader held{sink, own, reader.reader()};
+    reader.holdAt(2);
+    held.LoadPaths(paths);
+    held.want(upTo(200));
+    reader.waitUntilHeld();
+    std::vector<LoadedTile> taken = held.takeTiles();  // the window goes on while the loader reads
+    if (c.newContent) held.LoadPaths(paths);
+    held.want({150, 151});
+    reader.release();
+    do {
+      std::this_thread::yield();
+      for (LoadedTile& tile : held.takeTiles()) taken.push_back(std::move(tile));
+    } while (held.loading());
+    std::vector<std::string> seen;
+    for (const LoadedTile& tile : taken) seen.push_back(std::to_string(tile.item) + " " + kindOf(tile.tile));
+    EXPECT_EQ(seen, c.taken) << c.newContent;
+    EXPECT_EQ(reader.reads(), 4);
+  }
 }
 
-TEST_F(ThumbLoaderRun, AStopTakesEffectAfterAtMostOneMorePreview) {
-  std::vector<std::u16string> paths = blocks(200, u"Bench");
-  counted.holdAt(5);
-  loader.LoadPaths(paths);
-  counted.waitUntilHeld();
-  int waits = 0;
-  loader.setStopWait([&] {
-    ++waits;
-    counted.release();
-  });
-  loader.StopLoader();
-  EXPECT_GT(waits, 0);
-  EXPECT_LE(counted.reads(), 6);
-  EXPECT_FALSE(loader.loading());
-  std::vector<std::string> log = list.takeLog();
-  EXPECT_EQ(log.back(), "invalidate");
-  EXPECT_EQ(std::count(log.begin(), log.end(), std::string("item 4")), 1);
-  EXPECT_EQ(std::count(log.begin(), log.end(), std::string("item 6")), 0);
-}
-
-TEST_F(ThumbLoaderRun, ANewLoadDuringARunStartsAfreshWithTheNewPaths) {
-  std::vector<std::u16string> first = blocks(200, u"First");
-  std::vector<std::u16string> second = {block(u"01_Maple.dwg"), block(u"02_Birch.dwg", false)};
-  counted.holdAt(3);
-  loader.LoadPaths(first);
-  counted.waitUntilHeld();
-  loader.setStopWait([&] { counted.release(); });
-  loader.LoadPaths(second);
-  waitUntilIdle(loader);
-  EXPECT_LE(counted.reads(), 4 + 2);
-  EXPECT_EQ(list.captions(), (std::vector<std::string>{"Maple", "Birch"}));
-  EXPECT_EQ(list.images(), (std::vector<std::string>{"picture", "placeholder"}));
-  std::vector<std::string> log = list.takeLog();
-  auto reset = std::find(log.begin(), log.end(), "reset 2");
-  ASSERT_NE(reset, log.end());
-  EXPECT_EQ(std::count(reset, log.end(), std::string("insert 0 Maple")), 1);
-  EXPECT_EQ(std::count_if(reset, log.end(), [](const std::string& e) { return e.rfind("insert", 0) == 0; }), 2);
-}
-
-TEST_F(ThumbLoaderRun, AnEmptyListStartsNoRunAndIsShownAtOnce) {
-  loader.LoadPaths({});
-  EXPECT_FALSE(loader.loading());
-  EXPECT_EQ(list.takeLog(), (std::vector<std::string>{"reset 0", "redraw off", "hide", "redraw on", "invalidate"}));
-  loader.StopLoader();
-}
-
-TEST_F(ThumbLoaderRun, AStopWithoutRunDoesNothing) {
-  int waits = 0;
-  loader.setStopWait([&] { ++waits; });
-  loader.StopLoader();
-  EXPECT_EQ(waits, 0);
-  EXPECT_TRUE(list.takeLog().empty());
-}
-
-TEST_F(ThumbLoaderRun, APreviewThatRunsOutOfMemoryEndsTheRunButNotTheProgram) {
+TEST_F(ThumbLoaderRun, APreviewThatRunsOutOfMemoryLeavesItsItemEmptyAndTheRestGoOn) {
   FakeList own;
-  ThumbLoader failing{own, cache, [](const std::u16string&) -> std::optional<Image> { throw std::bad_alloc(); }};
+  int calls = 0;
+  ThumbLoader failing{own, cache, [&](const std::u16string& path) -> std::optional<Image> {
+                        if (++calls == 1) throw std::bad_alloc();
+                        return LoadDwgPreview(path);
+                      }};
   failing.LoadPaths({block(u"a.dwg"), block(u"b.dwg")});
-  waitUntilIdle(failing);
-  std::vector<std::string> log = own.takeLog();
-  ASSERT_FALSE(log.empty());
-  EXPECT_EQ(log.back(), "invalidate");
-  EXPECT_NE(std::find(log.begin(), log.end(), "redraw on"), log.end());
-  EXPECT_FALSE(failing.loading());
+  failing.want({0, 1});
+  std::vector<size_t> items;
+  do {
+    std::this_thread::yield();
+    for (const LoadedTile& tile : failing.takeTiles()) items.push_back(tile.item);
+  } while (failing.loading());
+  EXPECT_EQ(items, std::vector<size_t>{1});
 }
