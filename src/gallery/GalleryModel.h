@@ -109,7 +109,6 @@ private:
   void showBlocks();
   void showRecentBlocks();
   void showUserBlocks();
-  void dropShownBlocks();
   void addUserBlocks();
   void saveUserBlocks(library::SaveTime when);
   void deleteUserBlock(int64_t position);

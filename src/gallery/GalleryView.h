@@ -32,9 +32,6 @@ public:
   // Thumbnail list. The mode is set before every load.
   virtual void setListMode(ListMode mode) = 0;
   virtual void loadPaths(const std::vector<std::u16string>& paths) = 0;
-  // Stops the loader and waits for it; only then may cached thumbnails be dropped.
-  virtual void stopLoader() = 0;
-  virtual void forgetThumbnail(const std::u16string& path) = 0;
 
   // Details panel and links.
   virtual void repaintDetails() = 0;

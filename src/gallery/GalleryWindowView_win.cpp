@@ -9,7 +9,6 @@
 #include "gallery/GalleryAddDlg_win.h"
 #include "gallery/GalleryCommand.h"
 #include "gallery/GalleryDlg_win.h"
-#include "thumbs/ThumbCache.h"
 #include "update/BlockeryUpdatePrompt_win.h"
 #include "update/GalleryUpdateDlg_win.h"
 #include "update/IndexRefresh.h"
@@ -48,10 +47,6 @@ void CGalleryDlg::setListMode(ListMode mode) {
 void CGalleryDlg::loadPaths(const std::vector<std::u16string>& paths) {
   if (m_listView.isWindow()) m_listView.LoadPaths(paths);
 }
-
-void CGalleryDlg::stopLoader() { m_listView.StopLoader(); }
-
-void CGalleryDlg::forgetThumbnail(const std::u16string& path) { thumbs::CImageThumbCachedMgr::instance().Remove(path); }
 
 void CGalleryDlg::repaintDetails() { InvalidateRect(handle(), &kDetailsArea, TRUE); }
 

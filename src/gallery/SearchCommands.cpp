@@ -77,7 +77,7 @@ void GalleryModel::showSearchResults(search::SearchWorker::Answer answer) {
   }
   caret_ = library::kNoNode;
   view_.postCommand(static_cast<int64_t>(GalleryCommand::ClearDetails), 0);
-  dropShownBlocks();
+  shown_.clear();
   answerShown_ = answer.number;
   shown_.showHits(std::move(answer.search), answer.hits);
   listMode_ = ListMode::Catalogue;

@@ -23,7 +23,7 @@ void GalleryModel::selectionChanged(size_t node) {
 
   auto found = std::find(items.begin(), items.end(), node);
   size_t position = found == items.end() ? CategoryTree::kRootItem : size_t(found - items.begin());
-  dropShownBlocks();
+  shown_.clear();
   if (position == CategoryTree::kRootItem && !recent_.blocks().empty()) return showRecentBlocks();
   size_t row = position == CategoryTree::kRootItem ? 0 : position - 1;
   const library::CategoryTable& table = categories_.table;
@@ -39,16 +39,6 @@ void GalleryModel::itemExpanding() {
 void GalleryModel::treeClicked(size_t node) {
   const std::vector<size_t>& custom = categories_.tree.customItems();
   if (custom.size() > 1 && node == custom[1]) startTimer(GalleryTimer::AddUserBlocks, 1);
-}
-
-void GalleryModel::dropShownBlocks() {
-  // The loader reads the cache during a run, so it stops before any entry goes.
-  view_.stopLoader();
-  for (size_t position = 0; position < shown_.size(); ++position) {
-    if (const library::BlockRecord* block = shown_.blockAt(position))
-      view_.forgetThumbnail(library::blockDwgPath(*block));
-  }
-  shown_.clear();
 }
 
 void GalleryModel::showBlocks() {

@@ -43,7 +43,6 @@ public:
   ListMode listMode = ListMode::Catalogue;
   std::vector<std::u16string> listPaths;
   size_t loads = 0;
-  std::vector<std::u16string> forgotten;
   size_t detailRepaints = 0;
   std::vector<std::u16string> openedLinks;
   std::map<int32_t, uint32_t> timers;  // running timers and their periods
@@ -125,11 +124,6 @@ public:
     calls.push_back("loadPaths");
     listPaths = paths;
     ++loads;
-  }
-  void stopLoader() override { calls.push_back("stopLoader"); }
-  void forgetThumbnail(const std::u16string& path) override {
-    calls.push_back("forget " + base::toUtf8(path));
-    forgotten.push_back(path);
   }
   void repaintDetails() override { ++detailRepaints; }
   void openLink(const std::u16string& link) override { openedLinks.push_back(link); }

@@ -40,8 +40,6 @@ private:
   void hideTab(size_t button) override {}
   void setListMode(gallery::ListMode mode) override {}
   void loadPaths(const std::vector<std::u16string>& paths) override;
-  void stopLoader() override {}
-  void forgetThumbnail(const std::u16string& path) override {}
   void repaintDetails() override {}
   void openLink(const std::u16string& link) override {}
   void startTimer(int32_t id, uint32_t milliseconds) override { setTimer(UINT_PTR(id), milliseconds); }
