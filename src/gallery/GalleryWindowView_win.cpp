@@ -8,11 +8,13 @@
 #include "gallery/GalleryAddDlg_win.h"
 #include "gallery/GalleryCommand.h"
 #include "gallery/GalleryDlg_win.h"
+#include "gallery/GalleryLayout.h"
 #include "thumbs/ThumbCache.h"
 #include "update/BlockeryUpdatePrompt_win.h"
 #include "update/GalleryUpdateDlg_win.h"
 #include "update/IndexRefresh.h"
 #include "update/WalkState.h"
+#include "win/DisplayDpi.h"
 #include "win/FileDialog.h"
 
 namespace gallery {
@@ -52,7 +54,10 @@ void CGalleryDlg::stopLoader() { m_listView.StopLoader(); }
 
 void CGalleryDlg::forgetThumbnail(const std::u16string& path) { thumbs::CImageThumbCachedMgr::instance().Remove(path); }
 
-void CGalleryDlg::repaintDetails() { InvalidateRect(handle(), &kDetailsArea, TRUE); }
+void CGalleryDlg::repaintDetails() {
+  const RECT area = win::rectAt(painted::kDetailsArea, dpi());
+  InvalidateRect(handle(), &area, TRUE);
+}
 
 void CGalleryDlg::openLink(const std::u16string& link) {
   ShellExecuteW(nullptr, L"open", base::wide(link), L"", nullptr, SW_SHOWNORMAL);

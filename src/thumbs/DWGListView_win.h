@@ -43,6 +43,9 @@ public:
   // Creates the list as a visible child of the main window; the window also receives the clicks.
   // The captions are drawn in font, and their label height is measured from it.
   bool Create(HWND parent, const RECT& rect, UINT id, HFONT font);
+  // The distance between items across and down (kSpacingX x kSpacingY at 96 dpi); the window
+  // gives it for its display setting.
+  void setSpacing(SIZE spacing) { send(LVM_SETICONSPACING, 0, MAKELPARAM(spacing.cx, spacing.cy)); }
 
   // Called with the item's data value on a double-click on an item.
   void setChosenHandler(std::function<void(int64_t)> chosen) { chosen_ = std::move(chosen); }
