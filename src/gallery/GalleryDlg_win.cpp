@@ -81,7 +81,7 @@ std::array<CGalleryDlg::PictureButton, 4> CGalleryDlg::pictureButtons() {
 // Fonts, list spacing and places for the window's display setting.
 void CGalleryDlg::scaleControls() {
   m_search.scaleTo(dpi());
-  m_listView.setSpacing(SIZE{px(thumbs::CDWGListView::kSpacingX), px(thumbs::CDWGListView::kSpacingY)});
+  m_listView.setScale(dpi());
   layOut();
 }
 

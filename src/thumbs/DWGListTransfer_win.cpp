@@ -36,10 +36,10 @@ void CDWGListView::dragItem(int item, POINT point) {
   RECT tile{LVIR_ICON, 0, 0, 0};
   send(LVM_GETITEMRECT, WPARAM(item), reinterpret_cast<LPARAM>(&tile));
   // The icon rectangle is wider than the tile, which is centred in it.
-  LONG tileLeft = tile.left + (tile.right - tile.left - kTileWidth) / 2;
+  LONG tileLeft = tile.left + (tile.right - tile.left - tileSize_.cx) / 2;
   POINT grip{point.x - tileLeft, point.y - tile.top};
-  if (grip.x < 0 || grip.x >= kTileWidth || grip.y < 0 || grip.y >= kTileHeight) grip = POINT{kTileWidth / 2, kTileHeight / 2};
-  DragEnd end = dragBlock(paths()[size_t(item)], tileBitmap(item), SIZE{kTileWidth, kTileHeight}, grip);
+  if (grip.x < 0 || grip.x >= tileSize_.cx || grip.y < 0 || grip.y >= tileSize_.cy) grip = POINT{tileSize_.cx / 2, tileSize_.cy / 2};
+  DragEnd end = dragBlock(paths()[size_t(item)], tileBitmap(item), tileSize_, grip);
   if (dragged_) dragged_(dataOf(item), end);
 }
 
@@ -49,7 +49,7 @@ HBITMAP CDWGListView::tileBitmap(int item) const {
   entry.mask = LVIF_IMAGE;
   entry.iItem = item;
   if (!send(LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&entry))) return nullptr;
-  win::Bitmap bitmap = win::bitmapFromImage(base::Image(kTileWidth, kTileHeight, base::kWhite));
+  win::Bitmap bitmap = win::bitmapFromImage(base::Image(tileSize_.cx, tileSize_.cy, base::kWhite));
   if (!bitmap) return nullptr;
   win::MemoryDC dc;
   win::SelectGuard keep(dc, bitmap.get());

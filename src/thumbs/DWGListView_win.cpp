@@ -48,6 +48,19 @@ void CDWGListView::prepareList() {
   send(LVM_SETIMAGELIST, LVSIL_NORMAL, reinterpret_cast<LPARAM>(m_imageList.get()));
 }
 
+void CDWGListView::setScale(int dpi) {
+  std::vector<std::u16string> shown = paths();
+  loader_.StopLoader();
+  send(LVM_SETICONSPACING, 0, MAKELPARAM(base::scaled(kSpacingX, dpi), base::scaled(kSpacingY, dpi)));
+  const TileSize tile = tileSizeAt(dpi);
+  tileSize_ = SIZE{tile.width, tile.height};
+  win::ImageList images(tile.width, tile.height, 0, 1);
+  send(LVM_SETIMAGELIST, LVSIL_NORMAL, reinterpret_cast<LPARAM>(images.get()));
+  m_imageList = std::move(images);
+  loader_.setTileDpi(dpi);
+  if (!shown.empty()) LoadPaths(std::move(shown));
+}
+
 void CDWGListView::OnDestroy() {
   loader_.StopLoader();
   popup_.destroy();

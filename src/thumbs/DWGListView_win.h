@@ -20,6 +20,7 @@
 #include "thumbs/PreviewPopup_win.h"
 #include "thumbs/ThumbListSink.h"
 #include "thumbs/ThumbLoader.h"
+#include "thumbs/ThumbTile.h"
 #include "win/ImageList.h"
 #include "win/Window.h"
 
@@ -43,9 +44,9 @@ public:
   // Creates the list as a visible child of the main window; the window also receives the clicks.
   // The captions are drawn in font, and their label height is measured from it.
   bool Create(HWND parent, const RECT& rect, UINT id, HFONT font);
-  // The distance between items across and down (kSpacingX x kSpacingY at 96 dpi); the window
-  // gives it for its display setting.
-  void setSpacing(SIZE spacing) { send(LVM_SETICONSPACING, 0, MAKELPARAM(spacing.cx, spacing.cy)); }
+  // The window's display setting: the spacing (kSpacingX x kSpacingY at 96 dpi) and the tiles
+  // (thumbs/ThumbTile.h) scaled to it; the blocks shown are loaded again at the new size.
+  void setScale(int dpi);
 
   // Called with the item's data value on a double-click on an item.
   void setChosenHandler(std::function<void(int64_t)> chosen) { chosen_ = std::move(chosen); }
@@ -99,6 +100,7 @@ private:
   void invalidate() override;
 
   win::ImageList m_imageList;
+  SIZE tileSize_{kTileWidth, kTileHeight};
   bool m_bUserBlocks = false;
   int32_t m_nContextItem = -1;
   std::function<void(int64_t)> chosen_;

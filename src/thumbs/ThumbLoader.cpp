@@ -68,7 +68,7 @@ void ThumbLoader::placeCaptions() {
 }
 
 void ThumbLoader::placeCachedTiles() {
-  for (size_t i = 0; i < paths_.size(); ++i) sink_.replaceImage(i, MakeThumbTile(cache_.Lookup(paths_[i])));
+  for (size_t i = 0; i < paths_.size(); ++i) sink_.replaceImage(i, MakeThumbTile(cache_.Lookup(paths_[i]), tileDpi_));
 }
 
 void ThumbLoader::placeMissingTiles() {
@@ -78,7 +78,7 @@ void ThumbLoader::placeMissingTiles() {
     if (cache_.Lookup(path)) continue;
     std::optional<base::Image> preview = reader_(path);
     const base::Image& shown = preview ? cache_.Store(path, std::move(*preview)) : placeholderPicture();
-    sink_.replaceImage(i, MakeThumbTile(&shown));
+    sink_.replaceImage(i, MakeThumbTile(&shown, tileDpi_));
     sink_.redrawItem(i);
   }
 }

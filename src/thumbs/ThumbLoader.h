@@ -14,6 +14,7 @@
 #include <thread>
 #include <vector>
 
+#include "base/DisplayScale.h"
 #include "thumbs/DwgPreview.h"
 #include "thumbs/ThumbCache.h"
 #include "thumbs/ThumbListSink.h"
@@ -35,6 +36,8 @@ public:
   ThumbLoader& operator=(const ThumbLoader&) = delete;
 
   void setStopWait(StopWait wait) { stopWait_ = std::move(wait); }
+  // The display setting the tiles are made for (MakeThumbTile); set between runs.
+  void setTileDpi(int dpi) { tileDpi_ = dpi; }
 
   // Stops a run, shows paths (in order) and starts a run for them; returns at once.
   void LoadPaths(std::vector<std::u16string> paths);
@@ -61,6 +64,7 @@ private:
   std::atomic<bool> loading_{false};
   std::atomic<int32_t> stopRequest_{0};
   std::atomic<bool> threadEnded_{true};
+  std::atomic<int> tileDpi_{base::kBaseDpi};
 };
 
 }  // namespace thumbs
