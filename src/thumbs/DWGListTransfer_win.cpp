@@ -130,7 +130,7 @@ void CDWGListView::showLargePreview(POINT point) {
   PreviewTexts texts = previewTexts_ ? previewTexts_(dataOf(item)) : PreviewTexts{};
   POINT cursor = point;
   ClientToScreen(handle(), &cursor);
-  popup_.show(GetAncestor(handle(), GA_ROOT), item, cursor, MakeLargePreview(preview), std::move(texts.name),
+  popup_.show(GetAncestor(handle(), GA_ROOT), item, cursor, MakeLargePreview(preview, base::scaled(kLargePreviewSide, popup_.dpi())), std::move(texts.name),
               std::move(texts.spec));
 }
 

@@ -58,6 +58,7 @@ void CDWGListView::setScale(int dpi) {
   send(LVM_SETIMAGELIST, LVSIL_NORMAL, reinterpret_cast<LPARAM>(images.get()));
   m_imageList = std::move(images);
   loader_.setTileDpi(dpi);
+  popup_.setDpi(dpi);
   if (!shown.empty()) LoadPaths(std::move(shown));
 }
 
