@@ -89,6 +89,7 @@ void CGalleryDlg::scaleControls() {
 // everything in it is drawn, placed and lettered anew for that setting.
 void CGalleryDlg::dpiChanged(int newDpi, const RECT& suggested) {
   setDpi(newDpi);
+  frame().loadLogo(newDpi);
   setPosition(nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
   const HFONT templateFont = skin::dialogFont(newDpi);

@@ -8,7 +8,7 @@ namespace skin {
 bool SkinnedDialog::OnInitDialog() {
   dpi_ = win::dpiOf(handle());
   win::keepOwnLayoutOnDpiChange(handle());
-  frame_.loadLogo();
+  frame_.loadLogo(dpi_);
   return true;
 }
 

@@ -56,8 +56,13 @@ win::Bitmap loadBitmapResource(int id) {
       LoadImageW(win::programInstance(), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
 }
 
-void SkinnedFrame::loadLogo() {
-  logo_ = loadBitmapResource(int(SkinBitmap::Logo));
+void SkinnedFrame::loadLogo(int dpi) {
+  logoPercent_ = base::artPercentFor(dpi);
+  logo_ = loadBitmapResource(logoResourceFor(logoPercent_));
+  if (!logo_ && logoPercent_ != 100) {
+    logoPercent_ = 100;
+    logo_ = loadBitmapResource(int(SkinBitmap::Logo));
+  }
   const SIZE size = sizeOf(logo_.get());
   logoWidth_ = size.cx;
   logoHeight_ = size.cy;
@@ -72,10 +77,15 @@ void SkinnedFrame::paint(HDC dc, int w, int h, int dpi, const std::function<void
   win::MemoryDC source(dc);
   SetStretchBltMode(dc, COLORONCOLOR);
   for (const SkinCopy& piece : skinPieces(w, h, dpi)) copy(dc, source, bitmaps.of(piece.source), piece);
-  // The logo is a picture, not a run of even rows: it is shrunk and grown smoothly.
-  SetStretchBltMode(dc, HALFTONE);
-  SetBrushOrgEx(dc, 0, 0, nullptr);
-  copy(dc, source, logo_.get(), scaledPiece(logoPiece(logoWidth_, logoHeight_), dpi));
+  // The logo, drawn at 100 % or at the nearest larger setting, is a picture, not a run of even
+  // rows: it is shrunk and grown smoothly where the setting lies between.
+  SkinCopy logo = scaledPiece(logoPiece(logoWidth_ * 100 / logoPercent_, logoHeight_ * 100 / logoPercent_), dpi);
+  logo.from = {0, 0, logoWidth_ / kLogoFrames, logoHeight_};
+  if (!(logo.from.width == logo.to.width && logo.from.height == logo.to.height)) {
+    SetStretchBltMode(dc, HALFTONE);
+    SetBrushOrgEx(dc, 0, 0, nullptr);
+  }
+  copy(dc, source, logo_.get(), logo);
 
   win::SelectGuard font(dc, uiFont(dpi));
   SetBkMode(dc, TRANSPARENT);

@@ -4,8 +4,8 @@
     tools/art/make_art.py [REPOSITORY]
 
 Writes the bitmap resources of the frame, title band and logo to resources/art/ and the button
-strips to resources/GallerySkin/, each strip drawn for 100 %, 150 % and 200 % display settings
-("update.bmp", "update@150.bmp", "update@200.bmp"): the shapes are measured at 100 % and sampled
+strips to resources/GallerySkin/; the logo and each strip are drawn for 100 %, 150 % and 200 %
+display settings ("update.bmp", "update@150.bmp", "update@200.bmp"): the shapes are measured at 100 % and sampled
 at the larger size, the words rasterised at the larger size, so nothing is stretched. Everything
 is drawn here from shapes; only the Chinese button words are rasterised by ImageMagick's
 `convert` with the WenQuanYi Zen Hei font. Running it again gives the same files byte for byte.
@@ -257,7 +257,8 @@ def band_end(right):
 
 
 def logo_frame(accent):
-    """One 18 x 18 logo: an ink casket, a box with its lid lifted, on the band rows 7 to 24."""
+    """One 18 x 18 logo (at 100 %): an ink casket, a box with its lid lifted, on the band rows 7
+    to 24."""
     picture = band_behind(18, 18, 7)
     draw_shape(picture, in_rounded_rect(3.0, 7.5, 15.0, 15.5, 1.2), BAND_TEXT)
     draw_shape(picture, in_rounded_rect(4.5, 9.0, 13.5, 14.0, 0.6), accent)
@@ -388,19 +389,19 @@ def main():
         os.path.join(art, "title_left.bmp"): band_end(right=False),
         os.path.join(art, "title_body.bmp"): band_body(),
         os.path.join(art, "title_right.bmp"): band_end(right=True),
-        os.path.join(art, "logo.bmp"): logo_strip(),
     }
     for path, picture in outputs.items():
         picture.save_bmp(path)
         print(f"{os.path.relpath(path, root)}: {picture.width} x {picture.height}")
     global SCALE
     for SCALE, suffix in ((1, ""), (1.5, "@150"), (2, "@200")):
-        save_strips(root, skin, suffix)
+        save_scaled(root, art, skin, suffix)
 
 
-def save_strips(root, skin, suffix):
-    """The button strips at SCALE, named with the suffix before ".bmp"."""
+def save_scaled(root, art, skin, suffix):
+    """The logo and the button strips at SCALE, named with the suffix before ".bmp"."""
     outputs = {
+        os.path.join(art, "logo.bmp"): logo_strip(),
         os.path.join(skin, "FRAME_BT_CLOSE.bmp"): strip([close_frame(s) for s in STATES]),
         os.path.join(skin, "BT_DEFAULT_OK.bmp"): strip(
             [dialog_button_frame(s, (214, 238, 240), (172, 214, 219), (58, 128, 136)) for s in STATES]),
