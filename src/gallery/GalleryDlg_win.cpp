@@ -63,12 +63,17 @@ void CGalleryDlg::layOut() {
   for (const GalleryControlPlace& place : galleryControls()) {
     const base::PixelBox box = base::scaled(place.box, dpi());
     SIZE size{box.width(), box.height()};
-    HWND control = item(place.id);
-    if (place.pictureSized) {
-      if (auto* button = dynamic_cast<skin::CSkinButton*>(win::Window::fromHandle(control))) size = button->frameSize();
-    }
-    SetWindowPos(control, nullptr, box.left, box.top, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+    if (place.pictureSized) size = pictureFrameOf(place.id);
+    SetWindowPos(item(place.id), nullptr, box.left, box.top, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
   }
+}
+
+// A picture button is one frame of its picture large (0 x 0 when the picture could not be read).
+SIZE CGalleryDlg::pictureFrameOf(int id) {
+  for (const PictureButton& button : pictureButtons()) {
+    if (button.id == id) return button.button->frameSize();
+  }
+  return SIZE{0, 0};
 }
 
 std::array<CGalleryDlg::PictureButton, 4> CGalleryDlg::pictureButtons() {

@@ -56,6 +56,7 @@ private:
   std::array<PictureButton, 4> pictureButtons();
   void skinButtons();
   void layOut();
+  SIZE pictureFrameOf(int id);
   void scaleControls();
   void dpiChanged(int newDpi, const RECT& suggested);
   RECT searchCaptionRect() const;

@@ -15,6 +15,7 @@ struct SkinCopy {
   SkinBitmap source;
   SkinBox from;
   SkinBox to;
+  bool operator==(const SkinCopy&) const = default;
 };
 
 // The frame from bitmap 147 for a client area of width x height. The right edge starts at
