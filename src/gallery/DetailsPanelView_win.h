@@ -7,10 +7,8 @@
 
 namespace gallery {
 
-// The part of the window repainted when the panel's texts change.
-inline constexpr RECT kDetailsArea{32, 294, 159, 466};
-
-// Called while uiFont is selected into the DC; width is the client width.
-void paintGalleryContent(HDC dc, int width, const DetailsPanel& panel);
+// Called while uiFont is selected into the DC; width is the client width; the places of
+// GalleryLayout.h drawn at dpi.
+void paintGalleryContent(HDC dc, int width, const DetailsPanel& panel, int dpi);
 
 }  // namespace gallery

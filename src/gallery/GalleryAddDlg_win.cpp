@@ -70,19 +70,19 @@ HBRUSH CGalleryAddDlg::OnCtlColor(HDC dc, HWND control, int kind) {
 }
 
 void CGalleryAddDlg::paintContent(HDC dc, int width, int height) {
-  win::Pen grey(CreatePen(PS_SOLID, 1, RGB(192, 192, 192)));
+  win::Pen grey(CreatePen(PS_SOLID, px(1), RGB(192, 192, 192)));
   {
     win::SelectGuard pen(dc, grey.get());
-    line(dc, 10, 80, 470, 80);
-    line(dc, 10, 290, 470, 290);
-    line(dc, 10, 80, 10, 290);
-    line(dc, 470, 80, 470, 290);
-    line(dc, 160, 95, 160, 275);
-    line(dc, 315, 95, 315, 275);
+    line(dc, px(10), px(80), px(470), px(80));
+    line(dc, px(10), px(290), px(470), px(290));
+    line(dc, px(10), px(80), px(10), px(290));
+    line(dc, px(470), px(80), px(470), px(290));
+    line(dc, px(160), px(95), px(160), px(275));
+    line(dc, px(315), px(95), px(315), px(275));
   }
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, RGB(21, 21, 21));
-  RECT box{15, 45, 280, 68};
+  RECT box = px(RECT{15, 45, 280, 68});
   DrawTextW(dc, kPrompt, -1, &box, DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_NOPREFIX);
 }
 

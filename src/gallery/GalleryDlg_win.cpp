@@ -2,18 +2,16 @@
 
 #include "gallery/DetailsPanelView_win.h"
 #include "gallery/GalleryCommand.h"
+#include "gallery/GalleryLayout.h"
 #include "library/PathsAndSettings.h"
 #include "resource.h"
 #include "skin/UiFont.h"
+#include "win/DisplayDpi.h"
 
 namespace gallery {
 
 namespace {
 
-constexpr int kWidth = 590;
-constexpr int kHeight = 454;
-// The search caption stands in the tab row, below the tab buttons and left of "添加更多".
-constexpr RECT kSearchCaptionRect{19, 46, 460, 64};
 constexpr int kTabIds[SpecialtyTabs::kButtons] = {IDC_TAB_0, IDC_TAB_1, IDC_TAB_2, IDC_TAB_3, IDC_TAB_4};
 
 library::LibraryPlace libraryPlace() {
@@ -30,28 +28,26 @@ CGalleryDlg::~CGalleryDlg() { m_listView.StopLoader(); }
 
 bool CGalleryDlg::OnInitDialog() {
   m_tree.attach(item(IDC_CATEGORY_TREE));
-  sizeAndCentre(kWidth, kHeight);
+  skin::SkinnedDialog::OnInitDialog();  // the display setting and the logo
+  sizeAndCentre(kGalleryWidth, kGalleryHeight);
   place_ = libraryPlace();
   model_ = std::make_unique<GalleryModel>(state_, static_cast<GalleryView&>(*this), place_);
-  skin::SkinnedDialog::OnInitDialog();  // the logo
   skinButtons();
   model_->openLibrary();
   createThumbnailList();
   m_search.create(handle());
-  SetWindowPos(m_tree.handle(), nullptr, 19, 75, 153, 196, SWP_NOZORDER);
+  scaleControls();
   model_->finishStart();
   return true;
 }
 
+// The picture buttons; the layout table places them.
 void CGalleryDlg::skinButtons() {
-  skinCloseButton(m_btnClose, IDC_CLOSE_BUTTON);
-  skinButton(m_btnUpdate, IDC_UPDATE, u"update.bmp", skin::kPictureStyle, 397, 5);
-  skinButton(m_btnHelp, IDC_HELP_BUTTON, u"help.bmp", skin::kPictureStyle, 471, 5);
-  skinButton(m_btnAddMore, IDC_ADD_MORE, u"add.bmp", skin::kPictureStyle, 468, 36);
+  for (const PictureButton& button : pictureButtons()) {
+    skinButtonAt(*button.button, button.id, button.skinFile, skin::kPictureStyle, POINT{0, 0}, button.size);
+  }
   m_btnMoreInfo.attach(item(IDC_MORE_INFO));
   m_btnMoreInfo.setStyle(skin::kLinkTextStyle);
-  m_btnMoreInfo.place(32, 421, SIZE{80, 15});
-  // The tabs and the page buttons keep the template's places.
   for (size_t k = 0; k < m_btnTab.size(); ++k) {
     m_btnTab[k].attach(item(kTabIds[k]));
     m_btnTab[k].setStyle(skin::kTabTextStyle);
@@ -62,8 +58,60 @@ void CGalleryDlg::skinButtons() {
   m_btnNext.setStyle(skin::kTabTextStyle);
 }
 
+// Every control at its place for the window's display setting, from the one layout table.
+void CGalleryDlg::layOut() {
+  for (const GalleryControlPlace& place : galleryControls()) {
+    const base::PixelBox box = base::scaled(place.box, dpi());
+    SIZE size{box.width(), box.height()};
+    if (place.pictureSized) size = pictureFrameOf(place.id);
+    SetWindowPos(item(place.id), nullptr, box.left, box.top, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+}
+
+// A picture button is one frame of its picture large (0 x 0 when the picture could not be read).
+SIZE CGalleryDlg::pictureFrameOf(int id) {
+  for (const PictureButton& button : pictureButtons()) {
+    if (button.id == id) return button.button->frameSize();
+  }
+  return SIZE{0, 0};
+}
+
+std::array<CGalleryDlg::PictureButton, 4> CGalleryDlg::pictureButtons() {
+  return {{{&m_btnClose, IDC_CLOSE_BUTTON, u"FRAME_BT_CLOSE.bmp", SIZE{px(41), px(16)}},
+           {&m_btnUpdate, IDC_UPDATE, u"update.bmp", SIZE{0, 0}},
+           {&m_btnHelp, IDC_HELP_BUTTON, u"help.bmp", SIZE{0, 0}},
+           {&m_btnAddMore, IDC_ADD_MORE, u"add.bmp", SIZE{0, 0}}}};
+}
+
+// Fonts, list spacing and places for the window's display setting.
+void CGalleryDlg::scaleControls() {
+  m_search.scaleTo(dpi());
+  m_listView.setScale(dpi());
+  layOut();
+}
+
+// Moved to a monitor of another setting: the window takes the rectangle Windows suggests and
+// everything in it is drawn, placed and lettered anew for that setting.
+void CGalleryDlg::dpiChanged(int newDpi, const RECT& suggested) {
+  setDpi(newDpi);
+  frame().loadLogo(newDpi);
+  setPosition(nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+              suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  const HFONT templateFont = skin::dialogFont(newDpi);
+  for (HWND child = GetWindow(handle(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    SendMessageW(child, WM_SETFONT, WPARAM(templateFont), FALSE);
+  }
+  m_listView.send(WM_SETFONT, WPARAM(skin::uiFont(newDpi)), FALSE);
+  for (const PictureButton& button : pictureButtons()) {
+    button.button->setPicture(skin::loadSkinPicture(button.skinFile, newDpi));
+  }
+  scaleControls();
+  RedrawWindow(handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
 void CGalleryDlg::createThumbnailList() {
-  m_listView.Create(handle(), kListRect, IDC_THUMBNAIL_LIST, skin::uiFont());
+  m_listView.Create(handle(), win::rectAt(galleryControlBox(IDC_THUMBNAIL_LIST, base::kBaseDpi), dpi()),
+                    IDC_THUMBNAIL_LIST, skin::uiFont(dpi()));
   m_listView.setChosenHandler([this](int64_t position) { model_->itemChosen(position); });
   m_listView.setDraggedHandler([this](int64_t position) -> thumbs::CDWGListView::DragEndHandler {
     std::optional<ShownEntry> entry = model_->entryAt(position);
@@ -85,19 +133,23 @@ void CGalleryDlg::createThumbnailList() {
 }
 
 void CGalleryDlg::paintContent(HDC dc, int width, int) {
-  if (model_) paintGalleryContent(dc, width, model_->details());
-  SearchField::paintBox(dc);
+  if (model_) paintGalleryContent(dc, width, model_->details(), dpi());
+  SearchField::paintBox(dc, dpi());
   if (!searchCaption_.empty()) {
-    RECT box = kSearchCaptionRect;
+    RECT box = searchCaptionRect();
     SetTextColor(dc, RGB(21, 21, 21));
     DrawTextW(dc, reinterpret_cast<const wchar_t*>(searchCaption_.c_str()), int(searchCaption_.size()), &box,
               DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX | DT_END_ELLIPSIS);
   }
 }
 
+// The search caption stands in the tab row, below the tab buttons and left of "添加更多".
+RECT CGalleryDlg::searchCaptionRect() const { return win::rectAt(painted::kSearchCaption, dpi()); }
+
 void CGalleryDlg::showSearchCaption(const std::u16string& caption) {
   searchCaption_ = caption;
-  InvalidateRect(handle(), &kSearchCaptionRect, TRUE);
+  const RECT box = searchCaptionRect();
+  InvalidateRect(handle(), &box, TRUE);
 }
 
 bool CGalleryDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
@@ -106,6 +158,11 @@ bool CGalleryDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
   if (message == WM_ENDSESSION) {
     if (wParam && model_) model_->saveLists(library::SaveTime::lastOne());
     return false;
+  }
+  if (message == WM_DPICHANGED) {
+    dpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+    result = 0;
+    return true;
   }
   if (message == kSearchAnswerMessage) {
     if (model_) model_->searchAnswered();
@@ -147,7 +204,7 @@ bool CGalleryDlg::searchKey(const MSG& message) {
 
 // A press on the search box beside the field puts the caret in; elsewhere the band moves the window.
 bool CGalleryDlg::OnLButtonDown(UINT keys, POINT point) {
-  if (SearchField::boxHolds(point)) {
+  if (SearchField::boxHolds(point, dpi())) {
     m_search.focus();
     return true;
   }

@@ -1,7 +1,8 @@
 // Windows side. CGalleryDlg, the main gallery window, from dialog template 261: a borderless,
 // top-most, skinned pop-up of 590 x 454 pixels in the middle of the desktop with the specialty
-// tabs, the category tree, the thumbnail list, the details panel and the command buttons. Hosts
-// and second starts drive it with the gallery command message.
+// tabs, the category tree, the thumbnail list, the details panel and the command buttons, all
+// scaled to the display setting of the monitor it is on (GalleryLayout.h). Hosts and second
+// starts drive it with the gallery command message.
 //
 // The window decides nothing itself: it forwards clicks, notifications, timers, keys and commands
 // to its GalleryModel and carries out what the model asks through GalleryView.
@@ -28,8 +29,6 @@ class CGalleryDlg : public skin::SkinnedDialog, private GalleryView {
 public:
   // Posted by the search worker: an answer waits.
   static constexpr UINT kSearchAnswerMessage = WM_APP + 12;
-  // Where the thumbnail list stands, in client pixels.
-  static constexpr RECT kListRect{181, 75, 573, 442};
 
   // The state and the single-instance event belong to the application; the window changes them.
   CGalleryDlg(AppState& state, base::KernelHandle& instanceEvent);
@@ -49,7 +48,19 @@ protected:
   void paintContent(HDC dc, int width, int height) override;
 
 private:
+  struct PictureButton {
+    skin::CSkinButton* button;
+    int id;
+    const char16_t* skinFile;
+    SIZE size;  // 0 x 0: one frame of the picture
+  };
+  std::array<PictureButton, 4> pictureButtons();
   void skinButtons();
+  void layOut();
+  SIZE pictureFrameOf(int id);
+  void scaleControls();
+  void dpiChanged(int newDpi, const RECT& suggested);
+  RECT searchCaptionRect() const;
   void createThumbnailList();
   bool buttonClicked(int id);
   bool treeNotified(const NMHDR& header);

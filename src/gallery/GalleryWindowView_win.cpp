@@ -9,10 +9,12 @@
 #include "gallery/GalleryAddDlg_win.h"
 #include "gallery/GalleryCommand.h"
 #include "gallery/GalleryDlg_win.h"
+#include "gallery/GalleryLayout.h"
 #include "update/BlockeryUpdatePrompt_win.h"
 #include "update/GalleryUpdateDlg_win.h"
 #include "update/IndexRefresh.h"
 #include "update/WalkState.h"
+#include "win/DisplayDpi.h"
 #include "win/FileDialog.h"
 
 namespace gallery {
@@ -48,7 +50,10 @@ void CGalleryDlg::loadPaths(const std::vector<std::u16string>& paths) {
   if (m_listView.isWindow()) m_listView.LoadPaths(paths);
 }
 
-void CGalleryDlg::repaintDetails() { InvalidateRect(handle(), &kDetailsArea, TRUE); }
+void CGalleryDlg::repaintDetails() {
+  const RECT area = win::rectAt(painted::kDetailsArea, dpi());
+  InvalidateRect(handle(), &area, TRUE);
+}
 
 void CGalleryDlg::openLink(const std::u16string& link) {
   ShellExecuteW(nullptr, L"open", base::wide(link), L"", nullptr, SW_SHOWNORMAL);
@@ -102,7 +107,9 @@ void CGalleryDlg::postToWindow(WindowNumber window, uint32_t message, uint64_t w
 
 bool CGalleryDlg::sendToCadProgram(const std::u16string& command) { return cad::sendToRunningProgram(command); }
 
-void CGalleryDlg::showNote(const std::u16string& note) { m_note.show(handle(), kListRect, note); }
+void CGalleryDlg::showNote(const std::u16string& note) {
+  m_note.show(handle(), win::rectAt(galleryControlBox(IDC_THUMBNAIL_LIST, base::kBaseDpi), dpi()), note, dpi());
+}
 
 std::optional<std::vector<std::u16string>> CGalleryDlg::chooseDwgFiles() {
   return win::chooseFilesToOpen(handle(), u"添加图块", {{u"图纸(*.DWG;*.dwg)", u"*.DWG;*.dwg"}}, true);

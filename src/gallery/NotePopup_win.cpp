@@ -23,24 +23,26 @@ constexpr uint32_t kShownMilliseconds = 4000;
 
 }  // namespace
 
-void NotePopup::show(HWND owner, const RECT& area, const std::u16string& note) {
+void NotePopup::show(HWND owner, const RECT& area, const std::u16string& note, int dpi) {
   if (!handle()) {
     win::registerWindowClass(kClassName, 0, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     if (!create(kClassName, u"", WS_POPUP, WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, RECT{0, 0, 1, 1}, owner))
       return;
   }
   note_ = note;
+  dpi_ = dpi;
   setText(note_);
   SIZE text{0, 0};
   {
     win::WindowDC screen(nullptr);
-    win::SelectGuard keep(screen.get(), skin::uiFont());
+    win::SelectGuard keep(screen.get(), skin::uiFont(dpi_));
     GetTextExtentPoint32W(screen.get(), base::wide(note_), int(note_.size()), &text);
   }
-  int width = std::min<int>(text.cx + 2 * kPadding, area.right - area.left);
-  POINT place{area.left + (area.right - area.left - width) / 2, area.bottom - kBottomGap - kHeight};
+  const int height = base::scaled(kHeight, dpi_);
+  int width = std::min<int>(text.cx + 2 * base::scaled(kPadding, dpi_), area.right - area.left);
+  POINT place{area.left + (area.right - area.left - width) / 2, area.bottom - base::scaled(kBottomGap, dpi_) - height};
   ClientToScreen(owner, &place);
-  SetWindowPos(handle(), HWND_TOPMOST, place.x, place.y, width, kHeight, SWP_NOACTIVATE | SWP_SHOWWINDOW);
+  SetWindowPos(handle(), HWND_TOPMOST, place.x, place.y, width, height, SWP_NOACTIVATE | SWP_SHOWWINDOW);
   invalidate(true);
   shownAt_ = base::tickCount();
   setTimer(kWatchTimer, kWatchMilliseconds);
@@ -64,10 +66,10 @@ bool NotePopup::OnPaint() {
   RECT box = clientRect();
   win::Brush frame(CreateSolidBrush(kFrameColour));
   FrameRect(dc, &box, frame.get());
-  win::SelectGuard keep(dc, skin::uiFont());
+  win::SelectGuard keep(dc, skin::uiFont(dpi_));
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, kTextColour);
-  InflateRect(&box, -kPadding / 2, 0);
+  InflateRect(&box, -base::scaled(kPadding, dpi_) / 2, 0);
   DrawTextW(dc, base::wide(note_), int(note_.size()), &box, DT_SINGLELINE | DT_VCENTER | DT_CENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
   return true;
 }

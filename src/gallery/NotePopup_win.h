@@ -7,14 +7,16 @@
 
 #include <string>
 
+#include "base/DisplayScale.h"
 #include "win/PassivePopup.h"
 
 namespace gallery {
 
 class NotePopup : public win::PassivePopup {
 public:
-  // Shows the note centred over the bottom of area (the owner's client coordinates).
-  void show(HWND owner, const RECT& area, const std::u16string& note);
+  // Shows the note centred over the bottom of area (the owner's client coordinates), sized for
+  // the owner's display setting.
+  void show(HWND owner, const RECT& area, const std::u16string& note, int dpi);
   void hide();
 
 protected:
@@ -24,6 +26,7 @@ protected:
 private:
   std::u16string note_;
   uint32_t shownAt_ = 0;
+  int dpi_ = base::kBaseDpi;
 };
 
 }  // namespace gallery

@@ -6,15 +6,19 @@
 
 #include <string>
 
+#include "resource.h"
 #include "win/Window.h"
 
 namespace gallery {
 
 class SearchField {
 public:
-  static constexpr int kId = 2290;
+  static constexpr int kId = IDC_SEARCH_FIELD;
 
+  // The window's layout table places the field.
   void create(HWND parent);
+  // The font for the window's display setting.
+  void scaleTo(int dpi);
   HWND handle() const { return edit_.handle(); }
   void focus();                       // the caret goes in, the text selected
   std::u16string text() const { return edit_.text(); }
@@ -22,9 +26,9 @@ public:
   void clear();
   bool clearing() const { return clearing_; }
 
-  // The box and the magnifier, drawn on the window after the skin.
-  static void paintBox(HDC dc);
-  static bool boxHolds(POINT point);
+  // The box and the magnifier, drawn on the window after the skin, at the window's setting.
+  static void paintBox(HDC dc, int dpi);
+  static bool boxHolds(POINT point, int dpi);
 
 private:
   win::Window edit_;

@@ -1,4 +1,3 @@
-# resource.h: the identifiers the main window shares with the resource script.
-if(WIN32)
-  target_include_directories(blk_gallery PRIVATE ${PROJECT_SOURCE_DIR}/resources)
-endif()
+# resource.h: the identifiers the main window shares with the resource script; its layout table
+# (portable) names the controls by them too.
+target_include_directories(blk_gallery PUBLIC ${PROJECT_SOURCE_DIR}/resources)

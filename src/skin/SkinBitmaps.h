@@ -20,6 +20,11 @@ inline constexpr int kTitleBodyWidth = 1806;
 inline constexpr int kTitleBandHeight = 29;
 inline constexpr int kLogoFrames = 5;
 
+// The logo strip drawn for a display setting of percent (100, 150 or 200 %).
+inline constexpr int logoResourceFor(int percent) {
+  return percent == 100 ? int(SkinBitmap::Logo) : percent == 150 ? 1136 : 2136;
+}
+
 // A press in the top 32 rows (client y 0 to 31) moves the window; y 32 and below do not.
 inline constexpr int kDragZoneHeight = 32;
 

@@ -1,5 +1,7 @@
 #include "skin/SkinPaintPlan.h"
 
+#include "base/DisplayScale.h"
+
 namespace skin {
 
 std::vector<SkinCopy> framePieces(int w, int h) {
@@ -33,9 +35,32 @@ SkinCopy logoPiece(int stripWidth, int stripHeight) {
 
 SkinBox buttonBand(int w, int h) { return {2, h - 44, w - 4, 42}; }
 
+SkinBox buttonBand(int w, int h, int dpi) {
+  const int edge = base::scaled(2, dpi), top = h - base::scaled(44, dpi);
+  return {edge, top, w - 2 * edge, h - edge - top};
+}
+
 std::vector<SkinCopy> skinPieces(int w, int h) {
   std::vector<SkinCopy> pieces = framePieces(w, h);
   for (const SkinCopy& piece : titleBandPieces(w)) pieces.push_back(piece);
+  return pieces;
+}
+
+SkinBox scaledBox(const SkinBox& box, int dpi) {
+  const int left = base::scaled(box.x, dpi), top = base::scaled(box.y, dpi);
+  return {left, top, base::scaled(box.right(), dpi) - left, base::scaled(box.bottom(), dpi) - top};
+}
+
+SkinCopy scaledPiece(SkinCopy piece, int dpi) {
+  piece.to = scaledBox(piece.to, dpi);
+  return piece;
+}
+
+std::vector<SkinCopy> skinPieces(int w, int h, int dpi) {
+  if (dpi == base::kBaseDpi) return skinPieces(w, h);
+  const int half = dpi / 2;
+  std::vector<SkinCopy> pieces = skinPieces((w * base::kBaseDpi + half) / dpi, (h * base::kBaseDpi + half) / dpi);
+  for (SkinCopy& piece : pieces) piece = scaledPiece(piece, dpi);
   return pieces;
 }
 

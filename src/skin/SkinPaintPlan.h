@@ -15,6 +15,7 @@ struct SkinCopy {
   SkinBitmap source;
   SkinBox from;
   SkinBox to;
+  bool operator==(const SkinCopy&) const = default;
 };
 
 // The frame from bitmap 147 for a client area of width x height. The right edge starts at
@@ -29,8 +30,20 @@ SkinCopy logoPiece(int stripWidth, int stripHeight);
 
 // The grey band behind a dialog's buttons: (2, height - 44) to (width - 2, height - 2).
 SkinBox buttonBand(int width, int height);
+// The same band at dpi, kept to the bottom and the sides.
+SkinBox buttonBand(int width, int height, int dpi);
 
 // Frame then title band, as the paint sequence draws them.
 std::vector<SkinCopy> skinPieces(int width, int height);
+
+// A box measured at 96 dpi, at dpi: each edge scaled on its own (base/DisplayScale.h).
+SkinBox scaledBox(const SkinBox& box, int dpi);
+
+// A piece of the 96-dpi plan drawn at dpi: the same source, stretched over the scaled destination.
+SkinCopy scaledPiece(SkinCopy piece, int dpi);
+
+// The plan for a client area of width x height pixels at dpi: the 96-dpi plan of the window that
+// size stands for, every destination scaled, so the frame keeps to the window's edges.
+std::vector<SkinCopy> skinPieces(int width, int height, int dpi);
 
 }  // namespace skin

@@ -1,48 +1,65 @@
 #include "skin/SkinnedDialog.h"
 
+#include "win/DisplayDpi.h"
 #include "win/Gdi.h"
 
 namespace skin {
 
 bool SkinnedDialog::OnInitDialog() {
-  frame_.loadLogo();
+  dpi_ = win::dpiOf(handle());
+  win::keepOwnLayoutOnDpiChange(handle());
+  frame_.loadLogo(dpi_);
   return true;
 }
 
 bool SkinnedDialog::OnPaint() {
   win::PaintDC dc(handle());
   const RECT client = clientRect();
-  frame_.paint(dc, client.right, client.bottom, [&](HDC target) { paintContent(target, client.right, client.bottom); });
+  frame_.paint(dc, client.right, client.bottom, dpi_,
+               [&](HDC target) { paintContent(target, client.right, client.bottom); });
   return true;
 }
 
 bool SkinnedDialog::OnLButtonDown(UINT keys, POINT point) {
-  SkinnedFrame::startMoveByTitle(handle(), point);
+  SkinnedFrame::startMoveByTitle(handle(), point, dpi_);
   return false;  // the default handling runs in every case
+}
+
+RECT SkinnedDialog::px(const RECT& box) const {
+  return win::rectAt(base::PixelBox{box.left, box.top, box.right, box.bottom}, dpi_);
 }
 
 void SkinnedDialog::skinButton(CSkinButton& button, int id, const std::u16string& skinFile, int32_t style, int x,
                                int y, SIZE size) {
-  button.attach(item(id));
-  button.setPicture(loadSkinPicture(skinFile));
-  button.setStyle(style);
-  button.place(x, y, size);
+  skinButtonAt(button, id, skinFile, style, POINT{px(x), px(y)}, SIZE{px(size.cx), px(size.cy)});
 }
 
+void SkinnedDialog::skinButtonAt(CSkinButton& button, int id, const std::u16string& skinFile, int32_t style,
+                                 POINT at, SIZE size) {
+  button.attach(item(id));
+  button.setPicture(loadSkinPicture(skinFile, dpi_));
+  button.setStyle(style);
+  button.place(at.x, at.y, size);
+}
+
+// The close button keeps to the right edge and the pair to the bottom: their places are measured
+// from the client area the window has at its setting.
 void SkinnedDialog::skinCloseButton(CSkinButton& button, int id) {
-  skinButton(button, id, u"FRAME_BT_CLOSE.bmp", kPictureStyle, clientRect().right - 44, 2, SIZE{41, 16});
+  skinButtonAt(button, id, u"FRAME_BT_CLOSE.bmp", kPictureStyle, POINT{clientRect().right - px(44), px(2)},
+               SIZE{px(41), px(16)});
 }
 
 void SkinnedDialog::skinOkCancel(CSkinButton& ok, CSkinButton& cancel) {
   const RECT client = clientRect();
-  const SIZE size{73, 19};
-  skinButton(ok, IDOK, u"BT_DEFAULT_OK.bmp", kCaptionedPictureStyle, (client.right - 196) / 2, client.bottom - 32, size);
-  skinButton(cancel, IDCANCEL, u"BT_DEFAULT.bmp", kCaptionedPictureStyle, client.right / 2 + 25, client.bottom - 32,
-             size);
+  const SIZE size{px(73), px(19)};
+  const int top = client.bottom - px(32);
+  skinButtonAt(ok, IDOK, u"BT_DEFAULT_OK.bmp", kCaptionedPictureStyle, POINT{(client.right - px(196)) / 2, top}, size);
+  skinButtonAt(cancel, IDCANCEL, u"BT_DEFAULT.bmp", kCaptionedPictureStyle, POINT{client.right / 2 + px(25), top},
+               size);
 }
 
 void SkinnedDialog::sizeAndCentre(int width, int height) {
-  setPosition(nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER);
+  setPosition(nullptr, 0, 0, px(width), px(height), SWP_NOMOVE | SWP_NOZORDER);
   RECT desktop{};
   GetWindowRect(GetDesktopWindow(), &desktop);
   const RECT client = clientRect();

@@ -1,5 +1,6 @@
 #include "skin/SkinnedFrame.h"
 
+#include "base/DisplayScale.h"
 #include "base/WinText.h"
 #include "skin/SkinColours.h"
 #include "skin/SkinPaintPlan.h"
@@ -55,35 +56,49 @@ win::Bitmap loadBitmapResource(int id) {
       LoadImageW(win::programInstance(), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
 }
 
-void SkinnedFrame::loadLogo() {
-  logo_ = loadBitmapResource(int(SkinBitmap::Logo));
+void SkinnedFrame::loadLogo(int dpi) {
+  logoPercent_ = base::artPercentFor(dpi);
+  logo_ = loadBitmapResource(logoResourceFor(logoPercent_));
+  if (!logo_ && logoPercent_ != 100) {
+    logoPercent_ = 100;
+    logo_ = loadBitmapResource(int(SkinBitmap::Logo));
+  }
   const SIZE size = sizeOf(logo_.get());
   logoWidth_ = size.cx;
   logoHeight_ = size.cy;
 }
 
-void SkinnedFrame::paint(HDC dc, int w, int h, const std::function<void(HDC)>& ownContent) const {
+void SkinnedFrame::paint(HDC dc, int w, int h, int dpi, const std::function<void(HDC)>& ownContent) const {
   win::SavedDC saved(dc);
   fill(dc, {0, 0, w, h}, kClientBackground);
-  if (hasButtonBand(window_)) fill(dc, buttonBand(w, h), kButtonBand);
+  if (hasButtonBand(window_)) fill(dc, buttonBand(w, h, dpi), kButtonBand);
 
   const PaintBitmaps bitmaps;
   win::MemoryDC source(dc);
   SetStretchBltMode(dc, COLORONCOLOR);
-  for (const SkinCopy& piece : skinPieces(w, h)) copy(dc, source, bitmaps.of(piece.source), piece);
-  copy(dc, source, logo_.get(), logoPiece(logoWidth_, logoHeight_));
+  for (const SkinCopy& piece : skinPieces(w, h, dpi)) copy(dc, source, bitmaps.of(piece.source), piece);
+  // The logo, drawn at 100 % or at the nearest larger setting, is a picture, not a run of even
+  // rows: it is shrunk and grown smoothly where the setting lies between.
+  SkinCopy logo = scaledPiece(logoPiece(logoWidth_ * 100 / logoPercent_, logoHeight_ * 100 / logoPercent_), dpi);
+  logo.from = {0, 0, logoWidth_ / kLogoFrames, logoHeight_};
+  if (!(logo.from.width == logo.to.width && logo.from.height == logo.to.height)) {
+    SetStretchBltMode(dc, HALFTONE);
+    SetBrushOrgEx(dc, 0, 0, nullptr);
+  }
+  copy(dc, source, logo_.get(), logo);
 
-  win::SelectGuard font(dc, uiFont());
+  win::SelectGuard font(dc, uiFont(dpi));
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, colorRef(kTitleText));
   const SkinTitle title = titleOf(window_);
-  RECT box{title.box.x, title.box.y, title.box.right(), title.box.bottom()};
+  const SkinBox at = scaledBox(title.box, dpi);
+  RECT box{at.x, at.y, at.right(), at.bottom()};
   DrawTextW(dc, base::wide(title.text), -1, &box, DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_END_ELLIPSIS);
   if (ownContent) ownContent(dc);
 }
 
-bool SkinnedFrame::startMoveByTitle(HWND window, POINT point) {
-  if (!startsWindowMove(point.y)) return false;
+bool SkinnedFrame::startMoveByTitle(HWND window, POINT point, int dpi) {
+  if (!startsWindowMove(point.y * base::kBaseDpi / dpi)) return false;
   PostMessageW(window, WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(point.x, point.y));
   return true;
 }

@@ -12,14 +12,13 @@ SharedImage cachedPreview(const std::u16string& path, CImageThumbCachedMgr& cach
   return read ? cache.Store(path, std::move(*read)) : nullptr;
 }
 
-SharedImage cachedTile(const std::u16string& path, CImageThumbCachedMgr& cache, const PreviewReader& reader) {
-  if (SharedImage tile = cache.LookupTile(path)) return tile;
+SharedImage cachedTile(const std::u16string& path, CImageThumbCachedMgr& cache, const PreviewReader& reader, int dpi) {
+  const TileSize size = tileSizeAt(dpi);
+  SharedImage tile = cache.LookupTile(path);
+  if (tile && tile->width == size.width && tile->height == size.height) return tile;
   SharedImage preview = cachedPreview(path, cache, reader);
-  if (!preview) {
-    static const SharedImage placeholder = std::make_shared<const base::Image>(MakeThumbTile(&placeholderPicture()));
-    return placeholder;
-  }
-  return cache.StoreTile(path, MakeThumbTile(preview.get()));
+  if (!preview) return std::make_shared<const base::Image>(MakeThumbTile(&placeholderPicture(), dpi));
+  return cache.StoreTile(path, MakeThumbTile(preview.get(), dpi));
 }
 
 }  // namespace thumbs

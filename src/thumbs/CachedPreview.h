@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "base/DisplayScale.h"
 #include "thumbs/ThumbCache.h"
 
 namespace thumbs {
@@ -15,8 +16,9 @@ using PreviewReader = std::function<std::optional<base::Image>(const std::u16str
 // None when the file has no preview that can be read.
 SharedImage cachedPreview(const std::u16string& path, CImageThumbCachedMgr& cache = CImageThumbCachedMgr::instance(),
                           const PreviewReader& reader = {});
-// The 116 x 55 tile; a file without a preview gets the placeholder's, which is not kept.
+// The tile for a display setting (116 x 55 at 96 dpi); a tile kept for another setting is made
+// anew. A file without a preview gets the placeholder's, which is not kept.
 SharedImage cachedTile(const std::u16string& path, CImageThumbCachedMgr& cache = CImageThumbCachedMgr::instance(),
-                       const PreviewReader& reader = {});
+                       const PreviewReader& reader = {}, int dpi = base::kBaseDpi);
 
 }  // namespace thumbs

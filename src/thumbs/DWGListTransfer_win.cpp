@@ -27,17 +27,17 @@ void CDWGListView::dragItem(int item, POINT point) {
   RECT tile{LVIR_ICON, 0, 0, 0};
   send(LVM_GETITEMRECT, WPARAM(item), reinterpret_cast<LPARAM>(&tile));
   // The icon rectangle is wider than the tile, which is centred in it.
-  LONG tileLeft = tile.left + (tile.right - tile.left - kTileWidth) / 2;
+  LONG tileLeft = tile.left + (tile.right - tile.left - tileSize_.cx) / 2;
   POINT grip{point.x - tileLeft, point.y - tile.top};
-  if (grip.x < 0 || grip.x >= kTileWidth || grip.y < 0 || grip.y >= kTileHeight) grip = POINT{kTileWidth / 2, kTileHeight / 2};
+  if (grip.x < 0 || grip.x >= tileSize_.cx || grip.y < 0 || grip.y >= tileSize_.cy) grip = POINT{tileSize_.cx / 2, tileSize_.cy / 2};
   DragEndHandler ended = dragged_ ? dragged_(dataOf(item)) : nullptr;
-  DragEnd end = dragBlock(paths()[size_t(item)], tileBitmap(item), SIZE{kTileWidth, kTileHeight}, grip);
+  DragEnd end = dragBlock(paths()[size_t(item)], tileBitmap(item), tileSize_, grip);
   if (ended) ended(end);
 }
 
 // The item's tile in a bitmap of its own, read again when the cache let it go.
 HBITMAP CDWGListView::tileBitmap(int item) const {
-  return win::bitmapFromImage(*cachedTile(paths()[size_t(item)])).release();
+  return win::bitmapFromImage(*cachedTile(paths()[size_t(item)], CImageThumbCachedMgr::instance(), {}, dpi_)).release();
 }
 
 void CDWGListView::copySelectedItem() {
@@ -111,7 +111,8 @@ void CDWGListView::showLargePreview(POINT point) {
   PreviewTexts texts = previewTexts_ ? previewTexts_(dataOf(item)) : PreviewTexts{};
   POINT cursor = point;
   ClientToScreen(handle(), &cursor);
-  popup_.show(GetAncestor(handle(), GA_ROOT), item, cursor, MakeLargePreview(preview.get()), std::move(texts.name),
+  popup_.show(GetAncestor(handle(), GA_ROOT), item, cursor, MakeLargePreview(preview.get(), base::scaled(kLargePreviewSide, dpi_)),
+              std::move(texts.name),
               std::move(texts.spec));
 }
 

@@ -36,15 +36,28 @@ bool CDWGListView::Create(HWND parent, const RECT& rect, UINT id, HFONT font) {
 }
 
 void CDWGListView::prepareList() {
-  send(LVM_SETICONSPACING, 0, MAKELPARAM(kSpacingX, kSpacingY));
   DWORD extended = DWORD(send(LVM_GETEXTENDEDLISTVIEWSTYLE));
   send(LVM_SETEXTENDEDLISTVIEWSTYLE, 0, extended | LVS_EX_BORDERSELECT | LVS_EX_FULLROWSELECT);
   send(LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
-  m_imageList = win::ImageList(kTileWidth, kTileHeight, int(kTileSlots), 1);
-  ImageList_SetImageCount(m_imageList.get(), UINT(kTileSlots));
-  win::Bitmap empty = win::bitmapFromImage(MakeThumbTile(nullptr));
-  if (empty) m_imageList.replace(0, empty.get());
-  send(LVM_SETIMAGELIST, LVSIL_NORMAL, reinterpret_cast<LPARAM>(m_imageList.get()));
+  setScale(base::kBaseDpi);
+}
+
+// Spacing, tile slots (slot 0 the empty frame) and the larger preview for a display setting; the
+// blocks shown come again in tiles of the new size.
+void CDWGListView::setScale(int dpi) {
+  send(LVM_SETICONSPACING, 0, MAKELPARAM(base::scaled(kSpacingX, dpi), base::scaled(kSpacingY, dpi)));
+  dpi_ = dpi;
+  const TileSize tile = tileSizeAt(dpi);
+  tileSize_ = SIZE{tile.width, tile.height};
+  win::ImageList images(tile.width, tile.height, int(kTileSlots), 1);
+  ImageList_SetImageCount(images.get(), UINT(kTileSlots));
+  win::Bitmap empty = win::bitmapFromImage(MakeThumbTile(nullptr, dpi));
+  if (empty) images.replace(0, empty.get());
+  send(LVM_SETIMAGELIST, LVSIL_NORMAL, reinterpret_cast<LPARAM>(images.get()));
+  m_imageList = std::move(images);
+  loader_.setTileDpi(dpi);
+  popup_.setDpi(dpi);
+  if (!paths().empty()) LoadPaths(paths());
 }
 
 void CDWGListView::OnDestroy() {

@@ -27,6 +27,7 @@
 #include "thumbs/ThumbListSink.h"
 #include "thumbs/ThumbLoader.h"
 #include "thumbs/TileSlots.h"
+#include "thumbs/ThumbTile.h"
 #include "win/ImageList.h"
 #include "win/Window.h"
 
@@ -52,6 +53,9 @@ public:
   // Creates the list as a visible child of the main window; the window also receives the clicks.
   // The captions are drawn in font, and their label height is measured from it.
   bool Create(HWND parent, const RECT& rect, UINT id, HFONT font);
+  // The window's display setting: the spacing (kSpacingX x kSpacingY at 96 dpi) and the tiles
+  // (thumbs/ThumbTile.h) scaled to it; the blocks shown are loaded again at the new size.
+  void setScale(int dpi);
 
   // Called with the item's data value on a double-click on an item.
   void setChosenHandler(std::function<void(int64_t)> chosen) { chosen_ = std::move(chosen); }
@@ -117,6 +121,8 @@ private:
   bool screenWanted_ = false;  // the present screen has been asked for
   size_t wantedFirst_ = 0, wantedLast_ = 0;
   int scrollDirection_ = 1;
+  int dpi_ = base::kBaseDpi;
+  SIZE tileSize_{kTileWidth, kTileHeight};
   bool m_bUserBlocks = false;
   int32_t m_nContextItem = -1;
   std::function<void(int64_t)> chosen_;

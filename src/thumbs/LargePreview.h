@@ -9,7 +9,8 @@ namespace thumbs {
 
 inline constexpr int kLargePreviewSide = 256;
 
-// Empty without a preview (or with an empty one).
-base::Image MakeLargePreview(const base::Image* preview);
+// Empty without a preview (or with an empty one). side is the longest side: 256 at 100 %, scaled
+// with the display setting.
+base::Image MakeLargePreview(const base::Image* preview, int side = kLargePreviewSide);
 
 }  // namespace thumbs

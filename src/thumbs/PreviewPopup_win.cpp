@@ -35,7 +35,7 @@ void PreviewPopup::show(HWND owner, int item, POINT cursor, const base::Image& p
     if (!create(kClassName, u"", WS_POPUP, WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, RECT{0, 0, 1, 1},
                 owner))
       return;
-    font_.reset(CreateFontW(-12, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, CLEARTYPE_QUALITY, 0, L"微软雅黑"));
+    setDpi(dpi_);
   }
   item_ = item;
   picture_ = win::bitmapFromImage(picture);
@@ -49,6 +49,12 @@ void PreviewPopup::show(HWND owner, int item, POINT cursor, const base::Image& p
                SWP_NOACTIVATE | SWP_SHOWWINDOW);
   invalidate(true);
   setTimer(kOwnerCheckTimer, kOwnerCheckMilliseconds);
+}
+
+void PreviewPopup::setDpi(int dpi) {
+  dpi_ = dpi;
+  font_.reset(CreateFontW(-base::scaled(12, dpi), 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0,
+                          CLEARTYPE_QUALITY, 0, L"微软雅黑"));
 }
 
 void PreviewPopup::hide() {
@@ -68,9 +74,11 @@ bool PreviewPopup::OnTimer(UINT_PTR id) {
 
 SIZE PreviewPopup::contentSize(HDC dc) const {
   SIZE name = textSize(dc, name_), spec = textSize(dc, spec_);
-  LONG width = std::max({pictureSize_.cx, std::min(std::max(name.cx, spec.cx), kTextWidth), LONG(60)});
-  LONG height = pictureSize_.cy + (pictureSize_.cy ? kMargin : 0) + name.cy + kLineGap + spec.cy;
-  return SIZE{width + 2 * kMargin, height + 2 * kMargin};
+  const LONG margin = base::scaled(kMargin, dpi_);
+  LONG width = std::max({pictureSize_.cx, std::min(std::max(name.cx, spec.cx), LONG(base::scaled(kTextWidth, dpi_))),
+                         LONG(base::scaled(60, dpi_))});
+  LONG height = pictureSize_.cy + (pictureSize_.cy ? margin : 0) + name.cy + base::scaled(kLineGap, dpi_) + spec.cy;
+  return SIZE{width + 2 * margin, height + 2 * margin};
 }
 
 // Below and right of the cursor, clear of it; above or left instead where the screen ends.
@@ -79,9 +87,10 @@ RECT PreviewPopup::placeBeside(POINT cursor, SIZE size) const {
   monitor.cbSize = sizeof(monitor);
   GetMonitorInfoW(MonitorFromPoint(cursor, MONITOR_DEFAULTTONEAREST), &monitor);
   const RECT& work = monitor.rcWork;
-  LONG left = cursor.x + 12, top = cursor.y + 20;
-  if (left + size.cx > work.right) left = std::max(work.left, cursor.x - 12 - size.cx);
-  if (top + size.cy > work.bottom) top = std::max(work.top, cursor.y - 12 - size.cy);
+  const LONG clear = base::scaled(12, dpi_);
+  LONG left = cursor.x + clear, top = cursor.y + base::scaled(20, dpi_);
+  if (left + size.cx > work.right) left = std::max(work.left, cursor.x - clear - size.cx);
+  if (top + size.cy > work.bottom) top = std::max(work.top, cursor.y - clear - size.cy);
   return RECT{left, top, left + size.cx, top + size.cy};
 }
 
@@ -90,21 +99,22 @@ bool PreviewPopup::OnPaint() {
   RECT box = clientRect();
   win::Brush frame(CreateSolidBrush(kFrameColour));
   FrameRect(dc, &box, frame.get());
-  int y = kMargin;
+  const int margin = base::scaled(kMargin, dpi_);
+  int y = margin;
   if (picture_) {
     win::MemoryDC source(dc);
     win::SelectGuard keep(source, picture_.get());
-    BitBlt(dc, kMargin, y, pictureSize_.cx, pictureSize_.cy, source, 0, 0, SRCCOPY);
-    y += pictureSize_.cy + kMargin;
+    BitBlt(dc, margin, y, pictureSize_.cx, pictureSize_.cy, source, 0, 0, SRCCOPY);
+    y += pictureSize_.cy + margin;
   }
   win::SelectGuard keepFont(dc, font_.get());
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, RGB(0, 0, 0));
   for (const std::u16string* line : {&name_, &spec_}) {
     LONG height = textSize(dc, *line).cy;
-    RECT place{kMargin, y, box.right - kMargin, y + height};
+    RECT place{margin, y, box.right - margin, y + height};
     DrawTextW(dc, base::wide(*line), int(line->size()), &place, kLineFormat);
-    y += height + kLineGap;
+    y += height + base::scaled(kLineGap, dpi_);
   }
   return true;
 }

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "base/DisplayScale.h"
 #include "base/Image.h"
 #include "win/Gdi.h"
 #include "win/PassivePopup.h"
@@ -19,6 +20,9 @@ public:
   void hide();
   // The item shown, -1 while hidden.
   int item() const { return item_; }
+  // The display setting of the list's window: margins and lettering scale with it.
+  void setDpi(int dpi);
+  int dpi() const { return dpi_; }
 
 protected:
   bool OnPaint() override;
@@ -34,6 +38,7 @@ private:
   SIZE pictureSize_{0, 0};
   std::u16string name_, spec_;
   win::Font font_;
+  int dpi_ = base::kBaseDpi;
 };
 
 }  // namespace thumbs

@@ -88,7 +88,7 @@ void ThumbLoader::run() {
 // Out of memory on a damaged preview, say: that item keeps its empty frame, the rest go on.
 SharedImage ThumbLoader::tileOf(const std::u16string& path) {
   try {
-    return cachedTile(path, cache_, reader_);
+    return cachedTile(path, cache_, reader_, tileDpi_);
   } catch (const std::exception&) {
     return nullptr;
   }

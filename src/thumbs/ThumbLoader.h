@@ -17,6 +17,7 @@
 #include <thread>
 #include <vector>
 
+#include "base/DisplayScale.h"
 #include "thumbs/CachedPreview.h"
 #include "thumbs/ThumbListSink.h"
 
@@ -40,6 +41,9 @@ public:
   ~ThumbLoader();
   ThumbLoader(const ThumbLoader&) = delete;
   ThumbLoader& operator=(const ThumbLoader&) = delete;
+
+  // The display setting the tiles are made for; a new one takes effect from the next tile read.
+  void setTileDpi(int dpi) { tileDpi_ = dpi; }
 
   // A new content: the list shows paths (in order); nothing is wanted until want says so.
   void LoadPaths(std::vector<std::u16string> paths);
@@ -70,6 +74,7 @@ private:
   bool reading_ = false;
   bool quit_ = false;
   std::thread thread_;
+  std::atomic<int> tileDpi_{base::kBaseDpi};
 };
 
 }  // namespace thumbs

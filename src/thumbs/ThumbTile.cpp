@@ -20,28 +20,35 @@ void invert(base::Image& image, Area area) {
   }
 }
 
-void frame(base::Image& tile) {
-  for (int x = 0; x < kTileWidth; ++x) {
-    tile.at(x, 0) = base::kGreen;
-    tile.at(x, kTileHeight - 1) = base::kGreen;
-  }
-  for (int y = 0; y < kTileHeight; ++y) {
-    tile.at(0, y) = base::kGreen;
-    tile.at(kTileWidth - 1, y) = base::kGreen;
-  }
+// The green frame, thickness pixels wide.
+void frame(base::Image& tile, int thickness) {
+  const int w = tile.width, h = tile.height;
+  fill(tile, {0, 0, w, thickness}, base::kGreen);
+  fill(tile, {0, h - thickness, w, thickness}, base::kGreen);
+  fill(tile, {0, 0, thickness, h}, base::kGreen);
+  fill(tile, {w - thickness, 0, thickness, h}, base::kGreen);
+}
+
+Area scaled(Area area, int dpi) {
+  const int left = base::scaled(area.left, dpi), top = base::scaled(area.top, dpi);
+  return {left, top, base::scaled(area.left + area.width, dpi) - left, base::scaled(area.top + area.height, dpi) - top};
 }
 
 }  // namespace
 
-base::Image MakeThumbTile(const base::Image* preview) {
-  base::Image tile(kTileWidth, kTileHeight, base::kWhite);
+TileSize tileSizeAt(int dpi) { return {base::scaled(kTileWidth, dpi), base::scaled(kTileHeight, dpi)}; }
+
+base::Image MakeThumbTile(const base::Image* preview, int dpi) {
+  const TileSize size = tileSizeAt(dpi);
+  base::Image tile(size.width, size.height, base::kWhite);
   if (preview && preview->width > 0 && preview->height > 0) {
-    fill(tile, kPictureBand, base::kBlack);
+    const Area pictureArea = scaled(kPictureArea, dpi);
+    fill(tile, scaled(kPictureBand, dpi), base::kBlack);
     bool darkGround = isDarkColour(mostFrequentColour(*preview));
-    shrinkInto(*preview, tile, kPictureArea, darkGround ? ShrinkKeeps::Light : ShrinkKeeps::Dark);
-    if (darkGround) invert(tile, kPictureArea);
+    shrinkInto(*preview, tile, pictureArea, darkGround ? ShrinkKeeps::Light : ShrinkKeeps::Dark);
+    if (darkGround) invert(tile, pictureArea);
   }
-  frame(tile);
+  frame(tile, base::scaled(1, dpi));
   return tile;
 }
 

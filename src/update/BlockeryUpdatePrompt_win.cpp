@@ -20,14 +20,13 @@ CBlockeryUpdate::CBlockeryUpdate(std::function<void()> runUpdate)
 
 bool CBlockeryUpdate::OnInitDialog() {
   skin::SkinnedDialog::OnInitDialog();
-  setPosition(nullptr, 0, 0, kWidth, kHeight, SWP_NOMOVE | SWP_NOZORDER);
+  setPosition(nullptr, 0, 0, px(kWidth), px(kHeight), SWP_NOMOVE | SWP_NOZORDER);
   centreOverOwner();
-  const RECT client = clientRect();
+  const int top = clientRect().bottom - px(32);
+  const SIZE size{px(73), px(19)};
   skinCloseButton(m_btnClose, IDC_PROMPT_CLOSE);
-  skinButton(m_btnUpdate, IDOK, u"BT_DEFAULT_OK.bmp", skin::kCaptionedPictureStyle, 77, client.bottom - 32,
-             SIZE{73, 19});
-  skinButton(m_btnCancel, IDCANCEL, u"BT_DEFAULT.bmp", skin::kCaptionedPictureStyle, 200, client.bottom - 32,
-             SIZE{73, 19});
+  skinButtonAt(m_btnUpdate, IDOK, u"BT_DEFAULT_OK.bmp", skin::kCaptionedPictureStyle, POINT{px(77), top}, size);
+  skinButtonAt(m_btnCancel, IDCANCEL, u"BT_DEFAULT.bmp", skin::kCaptionedPictureStyle, POINT{px(200), top}, size);
   return true;
 }
 
@@ -59,7 +58,7 @@ bool CBlockeryUpdate::OnCommand(int id, int notifyCode, HWND control) {
 void CBlockeryUpdate::paintContent(HDC dc, int width, int height) {
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, RGB(0, 0, 0));
-  RECT box{70, height / 2 - 10, width, height / 2 + 10};
+  RECT box{px(70), height / 2 - px(10), width, height / 2 + px(10)};
   DrawTextW(dc, kMessage, -1, &box, DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_NOPREFIX);
 }
 

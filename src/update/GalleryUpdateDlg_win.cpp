@@ -46,8 +46,8 @@ void CGalleryUpdateDlg::placeControls() {
   // The bar keeps the template's height and spans the status line above it (x = 45 to 418).
   RECT bar{};
   GetWindowRect(bar_.handle(), &bar);
-  SetWindowPos(bar_.handle(), nullptr, 45, 123, 373, bar.bottom - bar.top, SWP_NOZORDER);
-  SetWindowPos(status_.handle(), nullptr, 45, 92, 373, 22, SWP_NOZORDER);
+  SetWindowPos(bar_.handle(), nullptr, px(45), px(123), px(373), bar.bottom - bar.top, SWP_NOZORDER);
+  SetWindowPos(status_.handle(), nullptr, px(45), px(92), px(373), px(22), SWP_NOZORDER);
 }
 
 bool CGalleryUpdateDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {

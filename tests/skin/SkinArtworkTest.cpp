@@ -3,7 +3,9 @@
 
 #include <cstdlib>
 #include <string>
+#include <utility>
 
+#include "base/DisplayScale.h"
 #include "base/Files.h"
 #include "base/Text.h"
 #include "skin/SkinImagePainter.h"
@@ -124,6 +126,19 @@ TEST_F(SkinArtwork, PicturesOnTheBandCarryTheBandBehindThem) {
     base::Image strip = loadBmp(std::string("resources/GallerySkin/") + name + ".bmp");
     EXPECT_EQ(strip.at(0, 0), body.at(0, 5)) << name;
     EXPECT_EQ(strip.at(0, strip.height - 1), body.at(0, 4 + strip.height)) << name;
+  }
+}
+
+// Each strip is also drawn for 150 % and 200 %: its frames are the 100 % frame's size at 144 and
+// 192 dpi, as the windows place them, so they are shown unstretched there.
+TEST(SkinArtworkScales, LargerStripsHaveTheScaledFrameSize) {
+  for (const char* name : {"FRAME_BT_CLOSE", "BT_DEFAULT_OK", "BT_DEFAULT", "update", "help", "add"}) {
+    const base::Image one = loadBmp(std::string("resources/GallerySkin/") + name + ".bmp");
+    for (auto [suffix, dpi] : {std::pair{"@150", 144}, std::pair{"@200", 192}}) {
+      const base::Image larger = loadBmp(std::string("resources/GallerySkin/") + name + suffix + ".bmp");
+      EXPECT_EQ(larger.width, base::scaled(one.width / 5, dpi) * 5) << name << suffix;
+      EXPECT_EQ(larger.height, base::scaled(one.height, dpi)) << name << suffix;
+    }
   }
 }
 

@@ -142,6 +142,21 @@ TEST(SkinPlan, PiecesAreTheTabledRectangles) {
   EXPECT_EQ(skin::logoPiece(90, 18).from, (skin::SkinBox{0, 0, 18, 18}));
 }
 
+// At 150 % the same sources stretch over scaled destinations that keep to the window's edges:
+// the right edge's dark column is the last of the 885 x 681 window, the band 44 rows high, and the
+// button band of a 521 x 275 prompt ends 3 pixels above its bottom.
+TEST(SkinPlan, AtOneHundredFiftyPercentThePiecesKeepToTheEdges) {
+  auto pieces = skin::skinPieces(885, 681, 144);
+  ASSERT_EQ(pieces.size(), 10u);
+  EXPECT_EQ(pieces[3].from, (skin::SkinBox{0, 2, 2, 60}));
+  EXPECT_EQ(pieces[3].to, (skin::SkinBox{884, 45, 3, 633}));
+  EXPECT_EQ(pieces[5].to, (skin::SkinBox{3, 678, 879, 3}));
+  EXPECT_EQ(pieces[8].to, (skin::SkinBox{27, 0, 855, 44}));
+  EXPECT_EQ(pieces[8].from, (skin::SkinBox{0, 0, 570, 29}));
+  EXPECT_EQ(skin::skinPieces(590, 454, 96), skin::skinPieces(590, 454));
+  EXPECT_EQ(skin::buttonBand(521, 275, 144), (skin::SkinBox{3, 209, 515, 63}));
+}
+
 TEST(SkinStretch, StretchingAndClippingKeepInsideBothPictures) {
   base::Image source = markedPicture(1, 4, 2);
   base::Image canvas(6, 3, base::kWhite);

@@ -27,6 +27,9 @@ TEST(CachedPreview, ReadOnlyWhenTheCacheHasNone) {
   SharedImage tile = cachedTile(oak, cache, counted);
   ASSERT_NE(tile, nullptr);
   EXPECT_EQ(tile->width, kTileWidth);
+  // Another display setting makes its own tile from the kept preview.
+  EXPECT_EQ(cachedTile(oak, cache, counted, 144)->width, 174);
+  EXPECT_EQ(cachedTile(oak, cache, counted, 144)->height, 83);
   EXPECT_EQ(reads, 1);
   cache.Remove(oak);  // as when the budget let it go
   EXPECT_EQ(cachedPreview(oak, cache, counted)->width, 12);

@@ -174,3 +174,23 @@ TEST(ThumbTilePlaceholder, PaleGroundWithDarkWordsThatSurviveTheTile) {
   EXPECT_GT(inked, 100);
   EXPECT_LT(inked, 106 * 45 / 2);
 }
+
+// At 150 % the tile is 174 x 83 with a 2-pixel frame, and a preview fills the scaled picture area
+// (5, 5)-(111, 50) x 1.5 = (8, 8)-(167, 75) inside the band (3, 3)-(113, 52) x 1.5.
+TEST(ThumbTileLayout, AtOneHundredFiftyPercentEveryLengthIsScaled) {
+  Image preview(180, 120, kWhite);
+  Image tile = MakeThumbTile(&preview, 144);
+  ASSERT_EQ(tile.width, 174);
+  ASSERT_EQ(tile.height, 83);
+  const TileSize size = tileSizeAt(144);
+  EXPECT_EQ(size.width, 174);
+  EXPECT_EQ(size.height, 83);
+  for (int y = 0; y < 83; ++y) {
+    for (int x = 0; x < 174; ++x) {
+      const bool frame = x < 2 || y < 2 || x >= 172 || y >= 81;
+      const bool area = x >= 8 && x < 167 && y >= 8 && y < 75;
+      const bool band = x >= 5 && x < 170 && y >= 5 && y < 78;
+      ASSERT_EQ(tile.at(x, y), frame ? kGreen : area ? kWhite : band ? kBlack : kWhite) << x << "," << y;
+    }
+  }
+}

@@ -4,15 +4,18 @@
     tools/art/make_art.py [REPOSITORY]
 
 Writes the bitmap resources of the frame, title band and logo to resources/art/ and the button
-strips to resources/GallerySkin/. Everything is drawn here from shapes; only the Chinese button
-words are rasterised by ImageMagick's `convert` with the WenQuanYi Zen Hei font. Running it again
-gives the same files byte for byte.
+strips to resources/GallerySkin/; the logo and each strip are drawn for 100 %, 150 % and 200 %
+display settings ("update.bmp", "update@150.bmp", "update@200.bmp"): the shapes are measured at 100 % and sampled
+at the larger size, the words rasterised at the larger size, so nothing is stretched. Everything
+is drawn here from shapes; only the Chinese button words are rasterised by ImageMagick's
+`convert` with the WenQuanYi Zen Hei font. Running it again gives the same files byte for byte.
 
 The title band, logo, close, update and help buttons all sit on the band, and are drawn without
 transparency, so each carries the band's own gradient rows behind it at the height where the
 windows place it (logo at y 7, close button at y 2, update and help at y 5).
 """
 
+import math
 import os
 import struct
 import subprocess
@@ -36,6 +39,15 @@ DISABLED_INK = (118, 140, 144)
 LINK_INK = (36, 116, 124)
 
 BAND_ROWS = 29
+
+# The display scale the button strips are drawn for (1, 1.5 or 2); lengths in the drawing
+# functions are at 100 % and go through px().
+SCALE = 1
+
+
+def px(length):
+    """A length at 100 % in pixels at SCALE, halves rounded up as the gallery rounds them."""
+    return int(math.floor(length * SCALE + 0.5))
 
 
 class Picture:
@@ -100,29 +112,35 @@ def band_row(y):
 
 
 def band_behind(width, height, top):
-    """A picture holding the band rows top .. top+height-1, as a control placed there sees it."""
-    picture = Picture(width, height)
-    for y in range(height):
-        picture.fill(0, y, width, 1, band_row(top + y))
+    """A picture holding the band rows top .. top+height-1, as a control placed there sees it. At
+    a larger SCALE every row of the band is the one the window's stretched band shows there."""
+    picture = Picture(px(width), px(height))
+    band = px(BAND_ROWS)
+    for y in range(picture.height):
+        row = px(top) + y
+        picture.fill(0, y, picture.width, 1, band_row(row * BAND_ROWS // band if row < band else row - band + BAND_ROWS))
     return picture
 
 
 # Shapes are drawn by 4 x 4 supersampling of an inside test, which gives smooth edges.
 
 def coverage(inside, x, y):
+    """How much of pixel (x, y) at SCALE the shape, measured at 100 %, covers."""
     hits = 0
     for sy in range(4):
         for sx in range(4):
-            if inside(x + (sx + 0.5) / 4, y + (sy + 0.5) / 4):
+            if inside((x + (sx + 0.5) / 4) / SCALE, (y + (sy + 0.5) / 4) / SCALE):
                 hits += 1
     return hits / 16
 
 
 def draw_shape(picture, inside, colour, left=0, top=0, width=None, height=None):
-    width = picture.width if width is None else width
-    height = picture.height if height is None else height
-    for y in range(top, top + height):
-        for x in range(left, left + width):
+    """The shape over the box (left, top, width, height) at 100 %; the whole picture without one."""
+    x0, y0 = math.floor(left * SCALE), math.floor(top * SCALE)
+    x1 = picture.width if width is None else math.ceil((left + width) * SCALE)
+    y1 = picture.height if height is None else math.ceil((top + height) * SCALE)
+    for y in range(y0, y1):
+        for x in range(x0, x1):
             picture.blend(x, y, colour, coverage(inside, x, y))
 
 
@@ -168,10 +186,11 @@ def in_triangle(a, b, c):
 
 
 def text_mask(text, pixels):
-    """The words as a coverage mask (rows of 0..1), trimmed to their ink."""
+    """The words, pixels high at 100 %, as a coverage mask at SCALE (rows of 0..1), trimmed to
+    their ink."""
     raw = subprocess.run(
         ["convert", "-background", "black", "-fill", "white", "-font", FONT,
-         "-pointsize", str(pixels), "label:" + text, "-trim", "+repage", "-depth", "8", "pgm:-"],
+         "-pointsize", str(pixels * SCALE), "label:" + text, "-trim", "+repage", "-depth", "8", "pgm:-"],
         check=True, capture_output=True).stdout
     fields = []
     at = 0
@@ -238,7 +257,8 @@ def band_end(right):
 
 
 def logo_frame(accent):
-    """One 18 x 18 logo: an ink casket, a box with its lid lifted, on the band rows 7 to 24."""
+    """One 18 x 18 logo (at 100 %): an ink casket, a box with its lid lifted, on the band rows 7
+    to 24."""
     picture = band_behind(18, 18, 7)
     draw_shape(picture, in_rounded_rect(3.0, 7.5, 15.0, 15.5, 1.2), BAND_TEXT)
     draw_shape(picture, in_rounded_rect(4.5, 9.0, 13.5, 14.0, 0.6), accent)
@@ -260,7 +280,7 @@ def close_frame(state):
     picture = band_behind(41, 16, 2)
     ink = BAND_TEXT
     if state in ("hover", "pressed"):
-        picture.fill(0, 0, 41, 16, CLOSE_HOVER if state == "hover" else CLOSE_PRESSED)
+        picture.fill(0, 0, picture.width, picture.height, CLOSE_HOVER if state == "hover" else CLOSE_PRESSED)
         ink = WHITE
     elif state == "disabled":
         ink = DISABLED_INK
@@ -273,7 +293,7 @@ def close_frame(state):
 
 def dialog_button_frame(state, face_top, face_bottom, border):
     """73 x 19 on the dialogs' grey button band: a rounded face; the caption is drawn by the button."""
-    picture = Picture(73, 19, BUTTON_BAND)
+    picture = Picture(px(73), px(19), BUTTON_BAND)
     if state == "disabled":
         face_top, face_bottom, border = (236, 236, 236), (226, 226, 226), (180, 180, 180)
     elif state == "hover":
@@ -281,12 +301,12 @@ def dialog_button_frame(state, face_top, face_bottom, border):
     elif state == "pressed":
         face_top, face_bottom = face_bottom, mix(face_bottom, BLACK, 0.08)
     draw_shape(picture, in_rounded_rect(0.0, 0.0, 73.0, 19.0, 3.0), border)
-    face = Picture(73, 19, BUTTON_BAND)
-    for y in range(19):
-        face.fill(0, y, 73, 1, mix(face_top, face_bottom, y / 18))
+    face = Picture(picture.width, picture.height, BUTTON_BAND)
+    for y in range(face.height):
+        face.fill(0, y, face.width, 1, mix(face_top, face_bottom, y / (face.height - 1)))
     inner = in_rounded_rect(1.0, 1.0, 72.0, 18.0, 2.2)
-    for y in range(19):
-        for x in range(73):
+    for y in range(picture.height):
+        for x in range(picture.width):
             picture.blend(x, y, face.get(x, y), coverage(inner, x, y))
     return picture
 
@@ -302,7 +322,7 @@ def help_icon(picture, left, top, ink):
     cx, cy = left + 6.5, top + 7.0
     draw_shape(picture, in_ring(cx, cy, 6.2, 4.9), ink, left, top, 14, 14)
     mark = text_mask("?", 11)
-    draw_mask(picture, mark, int(cx - len(mark[0]) / 2 + 0.5), int(cy - len(mark) / 2 + 0.5), ink)
+    draw_mask(picture, mark, int(cx * SCALE - len(mark[0]) / 2 + 0.5), int(cy * SCALE - len(mark) / 2 + 0.5), ink)
 
 
 def add_icon(picture, left, top, ink):
@@ -318,21 +338,21 @@ def band_button_frame(state, words, icon):
     if state in ("hover", "pressed"):
         shade = WHITE if state == "hover" else BLACK
         face = in_rounded_rect(0.0, 0.0, 66.0, 20.0, 3.0)
-        for y in range(20):
-            for x in range(66):
+        for y in range(picture.height):
+            for x in range(picture.width):
                 picture.blend(x, y, shade, coverage(face, x, y) * (0.18 if state == "hover" else 0.25))
     shift = 1 if state == "pressed" else 0
     mask = text_mask(words, 13)
-    width = 14 + 4 + len(mask[0])
-    left = (66 - width) // 2 + shift
-    icon(picture, left, 3 + shift, ink)
-    draw_mask(picture, mask, left + 18, (20 - len(mask)) // 2 + shift, ink)
+    width = px(18) + len(mask[0])
+    left = (picture.width - width) // 2 + px(shift)
+    icon(picture, left / SCALE, 3 + shift, ink)
+    draw_mask(picture, mask, left + px(18), (picture.height - len(mask)) // 2 + px(shift), ink)
     return picture
 
 
 def add_button_frame(state):
     """96 x 24 at (468, 36) on the white client area: "添加更多" with a plus, in an outlined face."""
-    picture = Picture(96, 24, WHITE)
+    picture = Picture(px(96), px(24), WHITE)
     ink, face = LINK_INK, WHITE
     if state == "disabled":
         ink = (170, 176, 178)
@@ -342,15 +362,15 @@ def add_button_frame(state):
         face = (196, 226, 229)
     draw_shape(picture, in_rounded_rect(0.0, 0.0, 96.0, 24.0, 4.0), ink)
     inner = in_rounded_rect(1.0, 1.0, 95.0, 23.0, 3.2)
-    for y in range(24):
-        for x in range(96):
+    for y in range(picture.height):
+        for x in range(picture.width):
             picture.blend(x, y, face, coverage(inner, x, y))
     shift = 1 if state == "pressed" else 0
     mask = text_mask("添加更多", 13)
-    width = 14 + 4 + len(mask[0])
-    left = (96 - width) // 2 + shift
-    add_icon(picture, left, 5 + shift, ink)
-    draw_mask(picture, mask, left + 18, (24 - len(mask)) // 2 + shift, ink)
+    width = px(18) + len(mask[0])
+    left = (picture.width - width) // 2 + px(shift)
+    add_icon(picture, left / SCALE, 5 + shift, ink)
+    draw_mask(picture, mask, left + px(18), (picture.height - len(mask)) // 2 + px(shift), ink)
     return picture
 
 
@@ -369,6 +389,18 @@ def main():
         os.path.join(art, "title_left.bmp"): band_end(right=False),
         os.path.join(art, "title_body.bmp"): band_body(),
         os.path.join(art, "title_right.bmp"): band_end(right=True),
+    }
+    for path, picture in outputs.items():
+        picture.save_bmp(path)
+        print(f"{os.path.relpath(path, root)}: {picture.width} x {picture.height}")
+    global SCALE
+    for SCALE, suffix in ((1, ""), (1.5, "@150"), (2, "@200")):
+        save_scaled(root, art, skin, suffix)
+
+
+def save_scaled(root, art, skin, suffix):
+    """The logo and the button strips at SCALE, named with the suffix before ".bmp"."""
+    outputs = {
         os.path.join(art, "logo.bmp"): logo_strip(),
         os.path.join(skin, "FRAME_BT_CLOSE.bmp"): strip([close_frame(s) for s in STATES]),
         os.path.join(skin, "BT_DEFAULT_OK.bmp"): strip(
@@ -380,6 +412,7 @@ def main():
         os.path.join(skin, "add.bmp"): strip([add_button_frame(s) for s in STATES]),
     }
     for path, picture in outputs.items():
+        path = path[:-len(".bmp")] + suffix + ".bmp"
         picture.save_bmp(path)
         print(f"{os.path.relpath(path, root)}: {picture.width} x {picture.height}")
 

@@ -159,6 +159,39 @@ int control(const Arguments& a) {
   return 0;
 }
 
+// children WINDOW: every visible child control, one line each: its number and its rectangle in the
+// window's client coordinates (left, top, right, bottom).
+int children(const Arguments& a) {
+  HWND window = windowOf(a[1]);
+  if (!IsWindow(window)) return say(u"window=0"), 1;
+  for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    if (!IsWindowVisible(child)) continue;
+    RECT box{};
+    GetWindowRect(child, &box);
+    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&box), 2);
+    say(u"id=" + base::decimal(GetDlgCtrlID(child)) + u" box=" + base::decimal(box.left) + u"," +
+        base::decimal(box.top) + u"," + base::decimal(box.right) + u"," + base::decimal(box.bottom));
+  }
+  return 0;
+}
+
+// dpichanged WINDOW DPI LEFT TOP WIDTH HEIGHT: the message Windows sends a window moved to a
+// monitor of another setting, with its suggested rectangle (in the window's own process).
+int dpiChanged(const Arguments& a) {
+  HWND window = windowOf(a[1]);
+  auto value = [&](size_t k) { return LONG(std::wcstol(base::wide(a[k]), nullptr, 10)); };
+  const WORD dpi = WORD(value(2));
+  const RECT suggested{value(3), value(4), value(3) + value(5), value(4) + value(6)};
+  RemoteBuffer remote(window, sizeof(RECT));
+  if (!remote.ok()) return say(u"failed"), 1;
+  remote.write(0, &suggested, sizeof(suggested));
+  DWORD_PTR answer = 0;
+  const bool ok = SendMessageTimeoutW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(remote.at()),
+                                      SMTO_ABORTIFHUNG, 5000, &answer) != 0;
+  say(ok ? u"sent" : u"failed");
+  return ok ? 0 : 1;
+}
+
 struct ControlProbe {
   const char16_t* name;
   size_t arguments;
@@ -167,7 +200,7 @@ struct ControlProbe {
 
 const ControlProbe kControlProbes[] = {
     {u"tree", 1, tree}, {u"treeitem", 2, treeItem}, {u"list", 1, list}, {u"listitem", 2, listItem},
-    {u"control", 2, control}};
+    {u"control", 2, control}, {u"children", 1, children}, {u"dpichanged", 6, dpiChanged}};
 
 }  // namespace
 

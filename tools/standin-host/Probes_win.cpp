@@ -197,7 +197,8 @@ int runProbe(const Arguments& arguments) {
     return probe.run(arguments);
   }
   say(u"usage: standin-host host LOG [TITLE [PROGRAM TOKENS]] | find TITLE | count TITLE | event NAME |"
-      u" command WINDOW CODE [ARG] | key WINDOW VK | close WINDOW | title WINDOW | kill PID | clipboard | popup"
+      u" command WINDOW CODE [ARG] | children WINDOW |"
+      u" dpichanged WINDOW DPI LEFT TOP WIDTH HEIGHT | key WINDOW VK | close WINDOW | title WINDOW | kill PID | clipboard | popup"
       u" | doubleclick X Y");
   return 2;
 }
