@@ -7,6 +7,7 @@
 
 #include "ControlProbes.h"
 #include "Output.h"
+#include "PaintedText.h"
 #include "base/WinText.h"
 
 namespace standin {
@@ -207,7 +208,7 @@ const Probe kProbes[] = {
     {u"find", 1, find},   {u"count", 1, count}, {u"event", 1, event}, {u"command", 2, command},
     {u"key", 2, key},     {u"close", 1, close}, {u"title", 1, title}, {u"kill", 1, kill},
     {u"clipboard", 0, clipboard}, {u"popup", 0, popup}, {u"doubleclick", 2, doubleClick},
-    {u"answering", 2, answering},
+    {u"answering", 2, answering}, {u"painted", 6, paintedText},
 };
 
 }  // namespace
@@ -221,7 +222,8 @@ int runProbe(const Arguments& arguments) {
   }
   say(u"usage: standin-host host LOG [TITLE [PROGRAM TOKENS]] | find TITLE | count TITLE | event NAME |"
       u" command WINDOW CODE [ARG] | key WINDOW VK | close WINDOW | title WINDOW | kill PID | clipboard | popup"
-      u" | doubleclick X Y | answering WINDOW MILLISECONDS");
+      u" | doubleclick X Y | answering WINDOW MILLISECONDS"
+      u" | painted WINDOW LEFT TOP RIGHT BOTTOM TEXT");
   return 2;
 }
 
