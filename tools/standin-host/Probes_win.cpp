@@ -7,6 +7,7 @@
 
 #include "ControlProbes.h"
 #include "Output.h"
+#include "PaintedText.h"
 #include "base/WinText.h"
 
 namespace standin {
@@ -175,6 +176,28 @@ int popup(const Arguments&) {
   return 0;
 }
 
+// answering WINDOW MILLISECONDS: for that long, asks the window for an empty answer again and
+// again, as the window system does to tell a frozen window. "slowest=0" comes as the asking starts,
+// then a line each time an answer took longer than any before, so the last line is the slowest so
+// far even when the scenario ends the probe early; "no-answer" when one took longer than 10 s.
+int answering(const Arguments& a) {
+  HWND window = windowOf(a[1]);
+  const ULONGLONG end = GetTickCount64() + numberOf(a[2]);
+  say(u"slowest=0");
+  ULONGLONG slowest = 0;
+  while (GetTickCount64() < end) {
+    const ULONGLONG asked = GetTickCount64();
+    DWORD_PTR answer = 0;
+    if (!SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &answer)) return say(u"no-answer"), 1;
+    if (GetTickCount64() - asked > slowest) {
+      slowest = GetTickCount64() - asked;
+      say(u"slowest=" + number(slowest));
+    }
+    Sleep(10);
+  }
+  return 0;
+}
+
 struct Probe {
   const char16_t* name;
   size_t arguments;
@@ -185,6 +208,7 @@ const Probe kProbes[] = {
     {u"find", 1, find},   {u"count", 1, count}, {u"event", 1, event}, {u"command", 2, command},
     {u"key", 2, key},     {u"close", 1, close}, {u"title", 1, title}, {u"kill", 1, kill},
     {u"clipboard", 0, clipboard}, {u"popup", 0, popup}, {u"doubleclick", 2, doubleClick},
+    {u"answering", 2, answering}, {u"painted", 6, paintedText},
 };
 
 }  // namespace
@@ -199,7 +223,8 @@ int runProbe(const Arguments& arguments) {
   say(u"usage: standin-host host LOG [TITLE [PROGRAM TOKENS]] | find TITLE | count TITLE | event NAME |"
       u" command WINDOW CODE [ARG] | children WINDOW |"
       u" dpichanged WINDOW DPI LEFT TOP WIDTH HEIGHT | key WINDOW VK | close WINDOW | title WINDOW | kill PID | clipboard | popup"
-      u" | doubleclick X Y");
+      u" | doubleclick X Y | answering WINDOW MILLISECONDS"
+      u" | painted WINDOW LEFT TOP RIGHT BOTTOM TEXT");
   return 2;
 }
 

@@ -59,6 +59,9 @@ list_count() { field "$(probe list "$GALLERY")" count; }
 list_has_items() { [ "$(list_count)" -gt 0 ] 2>/dev/null; }
 list_holds() { [ "$(list_count)" = "$1" ]; }
 
+# search_caption_is TEXT: the caption the gallery paints in the tab row during a search reads TEXT.
+search_caption_is() { probe painted "$GALLERY" 19 46 460 64 "$1" >/dev/null; }
+
 # Real input. Coordinates are screen pixels; client_* take the gallery's client coordinates.
 click_at() { xdotool mousemove "$1" "$2" click "${3:-1}"; }
 double_click_at() { xdotool mousemove "$1" "$2" click --repeat 2 --delay 80 1; }
