@@ -2,7 +2,7 @@
 #pragma once
 #include <cstdint>
 #include <memory>
-#include <random>
+#include <atomic>
 #include <string>
 
 #include "base/OutputFile.h"
@@ -37,8 +37,12 @@ public:
   // Creates the output as a new file; once it succeeded, outputMade() is true until the job ends.
   bool createOutput(const std::u16string& path);
   bool outputMade() const { return outputMade_; }
-  // The quick finish's first value: a percentage from 0 to 90.
-  uint32_t randomStartPercent();
+  // Once flag is set, the transfer stops at its next read and the fetch fails.
+  void dropWhen(std::shared_ptr<const std::atomic<bool>> flag) { drop_ = std::move(flag); }
+  bool dropped() const { return drop_ && drop_->load(); }
+  // A failure worth another try: no answer, a broken connection, a server error.
+  void markTransientFailure() { transientFailure_ = true; }
+  bool failedTransiently() const { return transientFailure_ && !dropped(); }
 
 private:
   std::shared_ptr<ReportWindow> progressWindow_;
@@ -48,7 +52,8 @@ private:
   std::unique_ptr<HttpRequest> request_;
   base::OutputFile output_;
   bool outputMade_ = false;
-  std::minstd_rand random_;
+  bool transientFailure_ = false;
+  std::shared_ptr<const std::atomic<bool>> drop_;
 };
 
 }  // namespace update

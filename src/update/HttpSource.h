@@ -10,11 +10,11 @@
 
 namespace update {
 
-// The request flags by kind of file. Markup files always come from the server and are never kept
-// in the system's cache; blocks may be served from it.
+// The request flags by kind of file. Markup files always come from the server; no file is kept in
+// the system's cache (a block would be stored twice).
 enum class CacheMode : uint32_t {
   FromServerOnly = 0x84000000u,  // INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE
-  CacheAllowed = 0x20000000u,    // INTERNET_FLAG_EXISTING_CONNECT
+  NoCacheWrite = 0x24000000u,    // INTERNET_FLAG_EXISTING_CONNECT | INTERNET_FLAG_NO_CACHE_WRITE
 };
 
 class HttpRequest {

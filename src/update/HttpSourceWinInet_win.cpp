@@ -9,6 +9,8 @@
 #include "base/FailureLog.h"
 #include "base/Text.h"
 #include "base/WinText.h"
+#include "update/SharedHttpSource.h"
+#include "update/UpdateWalk.h"
 #include "update/Url.h"
 
 namespace update {
@@ -250,6 +252,16 @@ std::unique_ptr<HttpSource> openWinInetSession() {
 
 FetchServices winInetFetchServices() {
   return {[] { return openWinInetSession(); }, std::make_shared<SystemClock>()};
+}
+
+FetchServices winInetWalkServices() {
+  // Process-wide options: WinINet takes them on no handle only. HTTP/1.0 servers (Python's
+  // http.server among them) have a limit of their own.
+  DWORD most = DWORD(kFetchesAtOnce);
+  for (DWORD option : {DWORD(INTERNET_OPTION_MAX_CONNS_PER_SERVER), DWORD(INTERNET_OPTION_MAX_CONNS_PER_1_0_SERVER)})
+    if (!InternetSetOptionW(nullptr, option, &most, sizeof most))
+      base::logFailure(u"raise the connections per server to " + base::decimal(most), GetLastError());
+  return {sharedSessionFactory(openWinInetSession()), std::make_shared<SystemClock>()};
 }
 
 }  // namespace update

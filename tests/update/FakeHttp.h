@@ -58,7 +58,11 @@ class FakeHttpServer {
 public:
   explicit FakeHttpServer(std::shared_ptr<FakeClock> clock) : clock_(std::move(clock)) {}
 
-  void answer(const std::u16string& objectPath, FakeAnswer answer) { answers_[objectPath] = std::move(answer); }
+  void answer(const std::u16string& objectPath, FakeAnswer answer) { answers_[objectPath] = {std::move(answer)}; }
+  // One answer per request, in turn; the last one answers every request after it.
+  void answerInTurn(const std::u16string& objectPath, std::vector<FakeAnswer> answers) {
+    answers_[objectPath] = std::move(answers);
+  }
   FakeHttpLog& log() { return *log_; }
   // A factory for fetch workers: each call opens a fresh session on this server.
   update::HttpSourceFactory factory();
@@ -70,7 +74,7 @@ private:
   class Request;
 
   std::shared_ptr<FakeClock> clock_;
-  std::map<std::u16string, FakeAnswer> answers_;
+  mutable std::map<std::u16string, std::vector<FakeAnswer>> answers_;  // guarded by the log's lock
   std::shared_ptr<FakeHttpLog> log_ = std::make_shared<FakeHttpLog>();
 };
 
@@ -120,16 +124,15 @@ public:
   ~Connection() override { server_.log_->add("close connection"); }
 
   std::unique_ptr<update::HttpRequest> openGet(const std::u16string& objectPath, update::CacheMode mode) override {
-    {
-      std::lock_guard<std::mutex> hold(server_.log_->lock);
-      server_.log_->events.push_back("open");
-      server_.log_->paths.push_back(objectPath);
-      server_.log_->modes.push_back(mode);
-    }
+    std::lock_guard<std::mutex> hold(server_.log_->lock);
+    server_.log_->events.push_back("open");
+    server_.log_->paths.push_back(objectPath);
+    server_.log_->modes.push_back(mode);
     auto found = server_.answers_.find(objectPath);
     FakeAnswer answer;
-    if (found != server_.answers_.end()) {
-      answer = found->second;
+    if (found != server_.answers_.end() && !found->second.empty()) {
+      answer = found->second.front();
+      if (found->second.size() > 1) found->second.erase(found->second.begin());
     } else {
       answer.status = 404;
       answer.body = "not here";
