@@ -1,9 +1,10 @@
 // One download: everything it opens, owned, and closed on every road out.
 #pragma once
+#include <atomic>
 #include <cstdint>
 #include <memory>
-#include <atomic>
 #include <string>
+#include <utility>
 
 #include "base/OutputFile.h"
 #include "update/Clock.h"
@@ -11,6 +12,14 @@
 #include "update/ReportWindow.h"
 
 namespace update {
+
+// A file's ETag and Last-Modified, as its server sent them; empty texts for none.
+struct FileValidators {
+  std::u16string etag;
+  std::u16string lastModified;
+
+  bool empty() const { return etag.empty() && lastModified.empty(); }
+};
 
 class FetchJob {
 public:
@@ -43,6 +52,11 @@ public:
   // A failure worth another try: no answer, a broken connection, a server error.
   void markTransientFailure() { transientFailure_ = true; }
   bool failedTransiently() const { return transientFailure_ && !dropped(); }
+  // What the local copy was fetched with: sent back, the server may answer 304 and no body.
+  void askIfChangedSince(FileValidators sent) { sent_ = std::move(sent); }
+  const FileValidators& sent() const { return sent_; }
+  // The new file's validators, once a 200 answer came.
+  FileValidators& answered() { return answered_; }
 
 private:
   std::shared_ptr<ReportWindow> progressWindow_;
@@ -53,6 +67,8 @@ private:
   base::OutputFile output_;
   bool outputMade_ = false;
   bool transientFailure_ = false;
+  FileValidators sent_;
+  FileValidators answered_;
   std::shared_ptr<const std::atomic<bool>> drop_;
 };
 

@@ -70,8 +70,15 @@ int32_t fetchOnce(const FetchOrder& order, const FetchServices& services, Payloa
   FetchJob job(services.openSession ? services.openSession() : nullptr,
                order.showsProgress ? order.window : nullptr, *services.clock);
   job.dropWhen(services.dropAll);
+  job.askIfChangedSince(order.validators);
   CacheMode mode = payload == Payload::Markup ? CacheMode::FromServerOnly : CacheMode::NoCacheWrite;
-  int32_t outcome = fetchToFile(job, part, order.url, mode) == 1 ? putInPlace(order, part, payload) : kFetchFailed;
+  int32_t transfer = fetchToFile(job, part, order.url, mode);
+  if (transfer == kNotModified) return kFetchUnchanged;
+  int32_t outcome = transfer == 1 ? putInPlace(order, part, payload) : kFetchFailed;
+  if (outcome == kFetchStored && order.answered) {
+    std::lock_guard<std::mutex> hold(order.answered->lock);
+    order.answered->validators = job.answered();
+  }
   transient = outcome == kFetchFailed && job.failedTransiently();
   // Removed before the window hears of it, so a dialog that reports the failure never sees a part
   // left behind. A part this job did not make belongs to another download.

@@ -5,14 +5,23 @@
 #include <atomic>
 #include <cstdint>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <string>
 
 #include "update/Clock.h"
+#include "update/FetchJob.h"
 #include "update/HttpSource.h"
 #include "update/ReportWindow.h"
 
 namespace update {
+
+// Where a worker leaves the validators of the file it stored, for whoever started it to keep;
+// read once the completion has arrived.
+struct AnsweredValidators {
+  std::mutex lock;
+  FileValidators validators;
+};
 
 // What one worker fetches; the worker keeps its own copy.
 struct FetchOrder {
@@ -22,6 +31,8 @@ struct FetchOrder {
   std::optional<uint64_t> size{};         // a block's size in bytes, when its item list gives it
   uint32_t ticket = 0;                    // handed back with the completion, so a walk knows which fetch ended
   bool showsProgress = true;              // progress reports to window while the file arrives
+  FileValidators validators{};            // what the local file was fetched with; sent back when given
+  std::shared_ptr<AnsweredValidators> answered{};  // filled when a new file is stored; may be null
 };
 
 // How a worker ended; the completion report carries it with the order's ticket (UpdateCodes.h).
@@ -29,6 +40,7 @@ enum FetchOutcome : int32_t {
   kFetchFailed = 0,  // the old file (if any) is as it was
   kFetchStored = 1,  // the library file was replaced by a whole download that passed downloadFault
   kFetchHeld = 2,    // a whole download could not replace the file: a program holds it open
+  kFetchUnchanged = 3,  // the server answered that the file sent validators for has not changed
 };
 
 // What every worker needs from the platform: an HTTP session per fetch, and time. Once dropAll is

@@ -71,10 +71,9 @@ HBRUSH CGalleryUpdateDlg::OnCtlColor(HDC dc, HWND control, int kind) {
 
 void CGalleryUpdateDlg::postStep(int32_t step) { post(kGalleryCommandMessage, 0, LPARAM(step)); }
 
-void CGalleryUpdateDlg::startFetch(const std::u16string& url, const std::u16string& localPath,
-                                   std::optional<uint64_t> size, uint32_t ticket) {
-  // The bar follows the walk, not one file.
-  startFetchWorker(FetchOrder{url, localPath, reportWindowFor(handle()), size, ticket, false}, services_);
+void CGalleryUpdateDlg::startFetch(FetchOrder order) {
+  order.window = reportWindowFor(handle());
+  startFetchWorker(std::move(order), services_);
 }
 
 void CGalleryUpdateDlg::redrawStatus() { redrawNow(status_.handle()); }

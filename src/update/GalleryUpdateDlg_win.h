@@ -42,8 +42,7 @@ private:
   // UpdateWalkHost
   const library::CategoryTable& categoryTable() const override { return table_; }
   void postStep(int32_t step) override;
-  void startFetch(const std::u16string& url, const std::u16string& localPath, std::optional<uint64_t> size,
-                  uint32_t ticket) override;
+  void startFetch(FetchOrder order) override;
   void setStatus(const std::u16string& text) override { status_.setText(text); }
   void redrawStatus() override;
   void setBar(uint32_t percent) override { bar_.setPosition(int(percent)); }

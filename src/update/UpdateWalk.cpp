@@ -56,7 +56,7 @@ void UpdateWalk::start() {
 void UpdateWalk::handleStep(uint32_t wParam, int32_t lParam) {
   switch (lParam) {
     case kStepNextCategory: return nextCategory();
-    case kStepItemListFetched: return itemListFetched(outcomeOf(wParam) == kFetchStored);
+    case kStepItemListFetched: return itemListFetched(outcomeOf(wParam));
     case kStepNextBlock: return fetchBlocks();
     case kStepBlockFetched: return blockFetched(wParam);
     case kProgressBase: return host_.setBar(std::min<uint32_t>(wParam, 100));
@@ -112,12 +112,18 @@ void UpdateWalk::fetchItemList(const library::CategoryRow& row) {
   host_.writeDebugLine(url);
   host_.writeDebugLine(localPath);
   trace(category ? u"开始下载" : u"下载图块");
-  host_.startFetch(url, localPath, std::nullopt, 0);
+  FetchOrder order{url, localPath, nullptr};
+  order.showsProgress = false;  // the bar follows the blocks of the walk, not one file
+  // A list on disk is asked for only when it changed; a missing one is fetched whatever the record says.
+  const FileSource* recorded = record_ ? record_->find(localPath) : nullptr;
+  if (recorded && base::files::exists(localPath)) order.validators = {recorded->etag, recorded->lastModified};
+  order.answered = listAnswer_;
+  host_.startFetch(std::move(order));
 }
 
-void UpdateWalk::itemListFetched(bool success) {
+void UpdateWalk::itemListFetched(int32_t outcome) {
   if (!cursorOnRow() || ended_) return;
-  if (!success) {
+  if (outcome != kFetchStored && outcome != kFetchUnchanged) {
     host_.writeDebugLine(u"\n下载失败XML\n");
     trace(u"当前目录");
     return failureEnding();
@@ -125,6 +131,10 @@ void UpdateWalk::itemListFetched(bool success) {
   host_.writeDebugLine(u"\n下载完成XML\n");
   state_.blocks.clear();
   std::u16string path = itemListPath(currentRow());
+  if (outcome == kFetchStored && record_) {
+    std::lock_guard<std::mutex> hold(listAnswer_->lock);
+    record_->set(path, FileSource{u"", std::nullopt, listAnswer_->validators.etag, listAnswer_->validators.lastModified});
+  }
   trace(u"分析图块XML");
   trace(path);
   if (base::files::exists(path)) library::parseItemList(path, currentRow(), state_.blocks);
@@ -178,10 +188,10 @@ void UpdateWalk::fetchBlocks() {
     attemptedCount_ += 1;
     host_.writeDebugLine(url + localPath);
     trace(u"下载图块");
-    uint32_t ticket = nextTicket_++;
-    std::optional<uint64_t> size = block.size;
-    inFlight_.emplace(ticket, std::move(fetch));
-    host_.startFetch(url, localPath, size, ticket);
+    FetchOrder order{url, localPath, nullptr, block.size, nextTicket_++};
+    order.showsProgress = false;
+    inFlight_.emplace(order.ticket, std::move(fetch));
+    host_.startFetch(std::move(order));
   }
   if (inFlight_.empty()) walkComplete();
 }

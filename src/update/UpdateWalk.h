@@ -42,7 +42,7 @@ public:
 private:
   void nextCategory();
   void fetchItemList(const library::CategoryRow& row);
-  void itemListFetched(bool success);
+  void itemListFetched(int32_t outcome);
   void chooseBlocksToFetch();
   void fetchBlocks();
   void blockFetched(uint32_t word);
@@ -61,6 +61,7 @@ private:
   UpdateWalkHost& host_;
   std::unique_ptr<UpdateRecord> record_;
   std::map<uint32_t, BlockToFetch> inFlight_;  // by ticket, which grows with the start order
+  std::shared_ptr<AnsweredValidators> listAnswer_ = std::make_shared<AnsweredValidators>();
   uint32_t nextTicket_ = 1;
   bool ended_ = false;
   uint64_t weightToFetch_ = 0;  // the bar runs over the blocks and bytes of the block phase

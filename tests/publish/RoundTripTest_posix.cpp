@@ -47,10 +47,7 @@ public:
 
   const library::CategoryTable& categoryTable() const override { return table_; }
   void postStep(int32_t step) override { posted_.push_back(step); }
-  void startFetch(const std::u16string& url, const std::u16string& localPath, std::optional<uint64_t> size,
-                  uint32_t ticket) override {
-    pending_.push_back({url, localPath, nullptr, size, ticket});
-  }
+  void startFetch(update::FetchOrder order) override { pending_.push_back(std::move(order)); }
   void setStatus(const std::u16string& text) override { status = text; }
   void redrawStatus() override {}
   void setBar(uint32_t) override {}

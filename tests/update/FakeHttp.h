@@ -23,6 +23,8 @@ struct FakeAnswer {
   bool lengthMissing = false;            // no Content-Length header at all
   std::optional<size_t> breakAfter;      // the connection breaks once this many bytes went out
   uint32_t msPerRead = 0;                // fake time spent in every read
+  std::u16string etag;                   // sent with a 200; a request sending it back gets 304
+  std::u16string lastModified;           // sent with a 200
 };
 
 // Everything the fake saw. Guarded, because workers run on threads of their own.
@@ -35,6 +37,7 @@ struct FakeHttpLog {
   uint16_t port = 0;
   std::vector<std::u16string> paths;
   std::vector<update::CacheMode> modes;
+  std::vector<std::u16string> sentHeaders;
   size_t largestReadCapacity = 0;
 
   void add(std::string event) {
@@ -84,9 +87,22 @@ public:
       : answer_(std::move(answer)), log_(std::move(log)), clock_(std::move(clock)) {}
   ~Request() override { log_->add("close request"); }
 
-  bool send() override {
-    log_->add("send");
+  bool send(const std::u16string& headers) override {
+    {
+      std::lock_guard<std::mutex> hold(log_->lock);
+      log_->events.push_back("send");
+      log_->sentHeaders.push_back(headers);
+    }
+    if (!answer_.etag.empty() && headers.find(u"If-None-Match: " + answer_.etag + u"\r\n") != std::u16string::npos) {
+      answer_.status = 304;
+      answer_.body.clear();
+    }
     return answer_.reachable;
+  }
+  std::optional<std::u16string> validator(update::Validator which) override {
+    const std::u16string& value = which == update::Validator::ETag ? answer_.etag : answer_.lastModified;
+    if (value.empty()) return std::nullopt;
+    return value;
   }
   std::optional<uint32_t> statusCode() override { return answer_.status; }
   std::optional<uint64_t> contentLength() override {

@@ -239,6 +239,36 @@ TEST_F(FetchWorkerTest, OnlyPartsOfEndedProgramsAreSweptAndAFetchLeavesOtherDown
                                                u"held.dwg.part", u"notes.part"}));
 }
 
+TEST_F(FetchWorkerTest, AListSentWithItsValidatorsIsKeptWhenTheServerSaysItIsUnchanged) {
+  base::files::writeWhole(folder.file(u"FileList.xml"), "<root>old</root>");
+  FakeAnswer list = body("<root>new</root>");
+  list.etag = u"\"v2\"";
+  list.lastModified = u"Thu, 10 Dec 2026 08:00:00 GMT";
+  server.answer(u"/l.xml", list);
+  update::FetchOrder order{u"http://127.0.0.1/l.xml", folder.file(u"FileList.xml"), window};
+  order.validators = {u"\"v1\"", u"Wed, 09 Dec 2026 10:00:00 GMT"};
+  order.answered = std::make_shared<update::AnsweredValidators>();
+  EXPECT_EQ(update::fetchWorker(order, services()), update::kFetchStored);
+  EXPECT_EQ(server.log().sentHeaders.back(),
+            u"If-None-Match: \"v1\"\r\nIf-Modified-Since: Wed, 09 Dec 2026 10:00:00 GMT\r\n");
+  EXPECT_EQ(order.answered->validators.etag, u"\"v2\"");
+  EXPECT_EQ(order.answered->validators.lastModified, u"Thu, 10 Dec 2026 08:00:00 GMT");
+
+  order.validators = order.answered->validators;
+  order.answered->validators = {};
+  EXPECT_EQ(update::fetchWorker(order, services()), update::kFetchUnchanged);
+  EXPECT_EQ(contentOf(u"FileList.xml"), "<root>new</root>");
+  EXPECT_TRUE(order.answered->validators.empty());
+  EXPECT_TRUE(noParts());
+  EXPECT_EQ(completions().back().wParam, uint32_t(update::kFetchUnchanged));
+
+  order.validators = {};  // a 304 nobody asked for is no file
+  FakeAnswer unasked = status(304);
+  server.answer(u"/l.xml", unasked);
+  EXPECT_EQ(update::fetchWorker(order, services()), update::kFetchFailed);
+  EXPECT_TRUE(server.log().sentHeaders.back().empty());
+}
+
 TEST_F(FetchWorkerTest, TransientFailuresAreTriedTwiceMoreAfterAPause) {
   FakeAnswer reset = body("AC1018 half");
   reset.breakAfter = 4;

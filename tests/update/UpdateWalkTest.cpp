@@ -276,6 +276,27 @@ TEST_F(UpdateWalkTest, AChangedOrReplacedBlockReachesAGalleryThatHadTheOldOne) {
   EXPECT_EQ(rebuilt.find(block(trees, u"Pine"))->id, u"t2b");
 }
 
+TEST_F(UpdateWalkTest, ListsAreAskedForWithTheirValidatorsAndAnUnchangedOneIsReadFromDisk) {
+  openDialog();
+  std::u16string treesUrl = std::u16string(kBase) + u"/Landscape/Trees/";
+  files[treesUrl + u"Trees.xml"] = itemList({{"t1", "01_Oak"}, {"t2", "Pine"}, {"t3", "Birch"}, {"t4", "Elm"}});
+  files[treesUrl + u"t4.dwg"] = "AC1018 elm";
+  base::files::remove(base::joinPath(lights, u"FileList.xml"));
+  update::restartWalkFromFirstRow(state);
+  WalkBench& bench = openDialog();
+  EXPECT_EQ(urlsOf(bench), listsThen({u"/Landscape/Trees/t4.dwg"}));
+  EXPECT_EQ(bench.fetches[0].sent.etag, WalkBench::etagOf(itemList({{"t1", "01_Oak"}, {"t2", "Pine"}, {"t3", "Birch"}})));
+  EXPECT_EQ(bench.fetches[0].sent.lastModified, u"Wed, 09 Dec 2026 10:00:00 GMT");
+  EXPECT_TRUE(bench.fetches[3].sent.empty());  // Lights' list is gone from disk: fetched whatever was recorded
+  EXPECT_EQ(bench.lastStatus(), u"更新完成， 共下载  1 个图块");
+
+  update::restartWalkFromFirstRow(state);
+  WalkBench& third = openDialog();
+  EXPECT_EQ(urlsOf(third), kLists);
+  EXPECT_FALSE(third.fetches[0].sent.empty());
+  EXPECT_EQ(third.lastStatus(), u"更新文件检查完成，墨匣已是最新");
+}
+
 // --- Rows, names and texts ----------------------------------------------------------------------------
 
 TEST_F(UpdateWalkTest, CategoryDividedIntoSubCategoriesIsSkippedAndOthersAreFetched) {

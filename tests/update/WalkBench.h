@@ -10,6 +10,7 @@
 
 #include "base/Files.h"
 #include "base/Path.h"
+#include "base/Text.h"
 #include "support/TempFolder.h"
 #include "update/FetchWorker.h"
 #include "update/UpdateCodes.h"
@@ -23,12 +24,15 @@ struct StartedFetch {
   std::u16string localPath;
   std::optional<uint64_t> size;
   uint32_t ticket = 0;
+  update::FileValidators sent;
+  std::shared_ptr<update::AnsweredValidators> answered;
 };
 
 class WalkBench final : public update::UpdateWalkHost {
 public:
   // The server's files by URL; a URL listed in failing (or not present) answers with a failure, one
-  // in held finds its target held open by a program.
+  // in held finds its target held open by a program. An item list's ETag is "<its size>-<its first
+  // bytes' sum>"; sent back unchanged, it is answered as unchanged.
   std::map<std::u16string, std::string> serverFiles;
   std::set<std::u16string> failing;
   std::set<std::u16string> held;
@@ -46,9 +50,8 @@ public:
 
   const library::CategoryTable& categoryTable() const override { return table; }
   void postStep(int32_t step) override { posted.push_back(step); }
-  void startFetch(const std::u16string& url, const std::u16string& localPath, std::optional<uint64_t> size,
-                  uint32_t ticket) override {
-    fetches.push_back({url, localPath, size, ticket});
+  void startFetch(update::FetchOrder order) override {
+    fetches.push_back({order.url, order.localPath, order.size, order.ticket, order.validators, order.answered});
     pending_.push_back(fetches.size() - 1);
     mostInFlight = std::max(mostInFlight, pending_.size());
   }
@@ -82,6 +85,12 @@ public:
     }
   }
 
+  static std::u16string etagOf(const std::string& content) {
+    size_t sum = 0;
+    for (char c : content) sum = sum * 31 + uint8_t(c);
+    return u"\"" + base::decimal(int64_t(content.size())) + u"-" + base::decimal(int64_t(sum % 1000000)) + u"\"";
+  }
+
   std::u16string lastStatus() const { return statuses.empty() ? u"" : statuses.back(); }
   bool traced(std::u16string_view line) const {
     for (const std::u16string& l : debugLines)
@@ -94,8 +103,13 @@ private:
     auto found = serverFiles.find(fetch.url);
     if (found == serverFiles.end() || failing.count(fetch.url)) return update::kFetchFailed;
     if (held.count(fetch.url)) return update::kFetchHeld;
-    return base::files::writeWhole(fetch.localPath, found->second) ? update::kFetchStored : update::kFetchFailed;
+    std::u16string etag = etagOf(found->second);
+    if (!fetch.sent.etag.empty() && fetch.sent.etag == etag) return update::kFetchUnchanged;
+    if (!base::files::writeWhole(fetch.localPath, found->second)) return update::kFetchFailed;
+    if (fetch.answered) fetch.answered->validators = {etag, u"Wed, 09 Dec 2026 10:00:00 GMT"};
+    return update::kFetchStored;
   }
+
 
   std::deque<size_t> pending_;
 };
