@@ -16,6 +16,7 @@ the paths that match a pattern:
   drop       Content-Length of the whole file, its first half, then a reset of the connection
   slow       nothing at all for --slow-seconds, then the normal answer
   redirect   status 302 to the redirect base (--redirect-to, or to= below) followed by the asked path
+  trickle    the normal answer, its body in eight pieces spread over --slow-seconds
   503        status 503, as an overloaded server answers
   fail-once  status 503 to the first request for each path, the normal answer after it
 
@@ -53,7 +54,8 @@ import threading
 import urllib.parse
 
 LOOPBACK = "127.0.0.1"
-MODES = ("404", "no-length", "short", "long", "drop", "slow", "redirect", "low-length", "html", "503", "fail-once")
+MODES = ("404", "no-length", "short", "long", "drop", "slow", "redirect", "low-length", "html", "503", "fail-once",
+         "trickle")
 PORTAL_PAGE = (b"<!DOCTYPE html>\n<html><head><meta charset=utf-8><title>Sign in</title></head>\n"
                b"<body><p>Sign in to use this network<br><a href=/login>Continue</a></body></html>\n")
 
@@ -221,9 +223,19 @@ class Handler(http.server.BaseHTTPRequestHandler):
             if mode == "drop":
                 self._reset_connection()
             return
+        if mode == "trickle":
+            return self._trickle(body)
         self.wfile.write(body)
         if mode == "long":
             self.wfile.write(b"\0" * 256)
+
+    def _trickle(self, body):
+        piece = max(1, -(-len(body) // 8))
+        for start in range(0, len(body), piece):
+            self.wfile.write(body[start:start + piece])
+            self.wfile.flush()
+            if self.server.stopping.wait(self.server.slow_seconds / 8):
+                return
 
     def _reset_connection(self):
         # A zero linger time makes close() send a reset instead of an orderly end.

@@ -100,6 +100,11 @@ class ServedLibrary(unittest.TestCase):
         self.assertNotIn("etag", first)
         self.assertEqual(get(self.port, self.LIST_PATH, headers="If-Modified-Since: %s\r\n" % first["last-modified"])[0], 304)
 
+    def test_a_trickled_body_arrives_whole(self):
+        self.serve("--fault", "trickle", "--slow-seconds", "0.4")
+        status, headers, body, _ = get(self.port, self.BLOCK_PATH)
+        self.assertEqual((status, headers["content-length"], body), (200, str(len(BLOCK)), BLOCK))
+
     def test_server_errors_always_or_only_at_the_first_request(self):
         self.serve("--fault", "503=*.dwg", "--fault", "fail-once=*.xml")
         self.assertEqual([get(self.port, self.BLOCK_PATH)[0] for _ in range(2)], [503, 503])
