@@ -58,7 +58,7 @@ data=$work/data
 echo "first full update: $(timed_update "$data" "更新完成， 共下载  $count 个图块")"
 [ "$(find "$data" -name '*.dwg' | wc -l)" = "$count" ] || fail "not every block arrived"
 echo "same library, current: $(timed_update "$data" "更新文件检查完成，墨匣已是最新")"
-for f in $(find "$source" -name '*.dwg' | sort | awk 'NR % 500 == 1' | head -10); do
+for f in $(find "$source" -name '*.dwg' | sort | awk -v step=$((count / 10)) 'NR % step == 1' | head -10); do
   cp "$f" "$f.new" && printf 'changed' >>"$f.new" && mv "$f.new" "$f"
 done
 "$publish" "$source" "$work/server" >/dev/null || fail "publishing again"
