@@ -16,6 +16,7 @@
 #include "update/FetchCheck.h"
 #include "update/FetchJob.h"
 #include "update/UpdateCodes.h"
+#include "update/UpdateRecord.h"
 
 namespace update {
 
@@ -78,6 +79,11 @@ int32_t fetchOnce(const FetchOrder& order, const FetchServices& services, Payloa
   if (outcome == kFetchStored && order.answered) {
     std::lock_guard<std::mutex> hold(order.answered->lock);
     order.answered->validators = job.answered();
+  }
+  if (outcome == kFetchStored && !order.recordRoot.empty()) {
+    UpdateRecord record(order.recordRoot);
+    record.set(order.localPath, FileSource{u"", std::nullopt, job.answered().etag, job.answered().lastModified});
+    record.save();
   }
   transient = outcome == kFetchFailed && job.failedTransiently();
   // Removed before the window hears of it, so a dialog that reports the failure never sees a part

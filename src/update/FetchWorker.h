@@ -33,6 +33,8 @@ struct FetchOrder {
   bool showsProgress = true;              // progress reports to window while the file arrives
   FileValidators validators{};            // what the local file was fetched with; sent back when given
   std::shared_ptr<AnsweredValidators> answered{};  // filled when a new file is stored; may be null
+  std::u16string recordRoot{};  // when given, the worker keeps a stored file's validators in that
+                                // data root's update record itself (for a fetch no walk follows)
 };
 
 // How a worker ended; the completion report carries it with the order's ticket (UpdateCodes.h).
