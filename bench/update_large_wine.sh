@@ -14,14 +14,9 @@ build=$(cd "${1:-$root/build/win}" && pwd)
 native=$(cd "${2:-$root/build/native}" && pwd)
 count=${3:-5000}
 publish=$native/tools/publish/blockery-publish
-[ -f "$build/update_driver/update_driver.exe" ] || { echo "no update_driver.exe in $build: build the Windows build"; exit 1; }
 [ -x "$publish" ] || { echo "no blockery-publish in $native: build the native build"; exit 1; }
 
-. "$root/scripts/wine-env.sh"
-wine_env_start "$build/bench-wine" 2>/dev/null
-export BLOCKERY_BUILD=$build BLOCKERY_SOURCE=$root
-. "$root/tests/wine/update_scenario.sh"
-trap 'finish; wine_env_stop' EXIT
+. "$root/bench/update_wine_env.sh"
 
 # The source: one specialty of 50 categories, each block a hard link of a sample block.
 python3 "$root/tools/samplelib/samplelib.py" "$work/sample" >/dev/null || fail "samplelib"

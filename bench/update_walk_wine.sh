@@ -8,13 +8,8 @@
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:-$root/build/win}" && pwd)
-[ -f "$build/update_driver/update_driver.exe" ] || { echo "no update_driver.exe in $build: build the Windows build"; exit 1; }
 
-. "$root/scripts/wine-env.sh"
-wine_env_start "$build/bench-wine" 2>/dev/null
-export BLOCKERY_BUILD=$build BLOCKERY_SOURCE=$root
-. "$root/tests/wine/update_scenario.sh"
-trap 'finish; wine_env_stop' EXIT
+. "$root/bench/update_wine_env.sh"
 
 prepare_library
 start_server

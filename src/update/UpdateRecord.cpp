@@ -18,17 +18,6 @@ namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
-// Tab-separated fields of one line; paths, ids and header values hold neither tabs nor line ends.
-std::vector<std::string_view> fieldsOf(std::string_view line) {
-  std::vector<std::string_view> fields;
-  for (size_t start = 0;;) {
-    size_t tab = line.find('\t', start);
-    fields.push_back(line.substr(start, tab == std::string_view::npos ? std::string_view::npos : tab - start));
-    if (tab == std::string_view::npos) return fields;
-    start = tab + 1;
-  }
-}
-
 std::optional<uint64_t> sizeFrom(std::string_view digits) {
   uint64_t size = 0;
   auto [end, failed] = std::from_chars(digits.data(), digits.data() + digits.size(), size);
@@ -65,7 +54,8 @@ UpdateRecord::Sources UpdateRecord::read(const std::u16string& file) {
   if (rest.starts_with(kByteOrderMark)) rest.remove_prefix(kByteOrderMark.size());
   while (!rest.empty()) {
     size_t end = rest.find_first_of("\r\n");
-    std::vector<std::string_view> fields = fieldsOf(rest.substr(0, end));
+    // Paths, ids and header values hold neither tabs nor line ends.
+    std::vector<std::string_view> fields = base::tabFields(rest.substr(0, end));
     rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
     if (fields.size() != 5 || fields[0].empty()) continue;
     sources[base::fromUtf8(fields[0])] = FileSource{base::fromUtf8(fields[1]), sizeFrom(fields[2]),
