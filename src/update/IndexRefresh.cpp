@@ -14,7 +14,8 @@ FetchOrder indexRefreshOrder(const std::u16string& libraryBaseUrl, const std::u1
   order.recordRoot = dataRoot;
   // Asked for only when it changed since it was fetched; an index from elsewhere (the program's
   // default copy) has no record and is fetched whole.
-  const FileSource* recorded = UpdateRecord(dataRoot).find(order.localPath);
+  UpdateRecord record(dataRoot);
+  const FileSource* recorded = record.find(order.localPath);
   if (recorded && base::files::exists(order.localPath)) order.validators = {recorded->etag, recorded->lastModified};
   return order;
 }

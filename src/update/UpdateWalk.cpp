@@ -232,6 +232,8 @@ void UpdateWalk::blockStored(const BlockToFetch& fetched) {
 
 void UpdateWalk::walkComplete() {
   ended_ = true;
+  // Kept before the outcome is shown: whoever sees it may end the program at once.
+  if (record_) record_->save();
   std::u16string text = (base::Format(u"更新完成， 共下载  %d 个图块") % int64_t(downloadedCount_)).str();
   if (attemptedCount_ == 0) {
     host_.setBar(100);
@@ -243,7 +245,6 @@ void UpdateWalk::walkComplete() {
     host_.requestReload();
     downloadedCount_ = 0;
   }
-  if (record_) record_->save();
   trace(u"更新完成");
 }
 
