@@ -128,6 +128,16 @@ bool endsWith(std::u16string_view text, std::u16string_view suffix) {
   return text.size() >= suffix.size() && text.substr(text.size() - suffix.size()) == suffix;
 }
 
+std::vector<std::string_view> tabFields(std::string_view line) {
+  std::vector<std::string_view> fields;
+  for (size_t at = 0;;) {
+    size_t tab = line.find('\t', at);
+    fields.push_back(line.substr(at, tab == std::string_view::npos ? std::string_view::npos : tab - at));
+    if (tab == std::string_view::npos) return fields;
+    at = tab + 1;
+  }
+}
+
 char16_t asciiLower(char16_t c) { return c >= u'A' && c <= u'Z' ? char16_t(c + 32) : c; }
 
 std::u16string asciiLowered(std::u16string_view text) {

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace base {
 
@@ -27,6 +28,8 @@ bool equalsIgnoreAsciiCase(std::u16string_view a, std::u16string_view b);
 std::u16string asciiLowered(std::u16string_view text);
 
 std::u16string trimmed(std::u16string_view text);     // blanks, tabs, CR and LF at both ends
+// The fields of a line of a tab-separated file the system writes itself: one more than its tabs.
+std::vector<std::string_view> tabFields(std::string_view line);
 std::u16string decimal(int64_t value);
 
 // printf-style texts with %d (integer) and %s (wide text) only; %% is a percent sign.

@@ -13,22 +13,34 @@ constexpr uint32_t kConnectTimeoutMs = 2000;
 constexpr uint32_t kConnectRetries = 1;
 constexpr size_t kReadSize = 1024;
 constexpr uint32_t kReportEveryMs = 300;
-constexpr uint32_t kQuickFinishBelowMs = 1000;
-constexpr uint32_t kQuickFinishStepMs = 250;
 
-// Connects, sends the GET and checks the status: true only for an answer of 200.
-bool requestAccepted(FetchJob& job, const std::u16string& url, CacheMode mode) {
+// "If-None-Match" and "If-Modified-Since" lines for what the local copy was fetched with.
+std::u16string conditionalHeaders(const FileValidators& sent) {
+  std::u16string headers;
+  if (!sent.etag.empty()) headers += u"If-None-Match: " + sent.etag + u"\r\n";
+  if (!sent.lastModified.empty()) headers += u"If-Modified-Since: " + sent.lastModified + u"\r\n";
+  return headers;
+}
+
+// Connects, sends the GET and gives the status, nothing when no answer came.
+std::optional<uint32_t> requestAnswered(FetchJob& job, const std::u16string& url, CacheMode mode) {
   HttpSource* session = job.session();
-  if (!session) return false;
+  if (!session) return std::nullopt;
   session->setConnectTimeout(kConnectTimeoutMs);
   session->setConnectRetries(kConnectRetries);
   std::optional<UrlParts> parts = splitUrl(url);
-  if (!parts) return false;
+  if (!parts) return std::nullopt;
   job.connection() = session->connect(parts->server, parts->port, parts->secure);
-  if (!job.connection()) return false;
+  if (!job.connection()) return std::nullopt;
   job.request() = job.connection()->openGet(parts->objectPath, mode);
-  if (!job.request() || !job.request()->send()) return false;
-  return job.request()->statusCode() == 200u;
+  if (!job.request()) return std::nullopt;
+  if (!job.request()->send(conditionalHeaders(job.sent()))) {
+    job.markTransientFailure();
+    return std::nullopt;
+  }
+  std::optional<uint32_t> status = job.request()->statusCode();
+  if (status >= 500u && status <= 599u) job.markTransientFailure();
+  return status;
 }
 
 // Copies the body to the output file; 1 when exactly contentLength bytes arrived.
@@ -38,7 +50,8 @@ int32_t transferBody(FetchJob& job, uint64_t contentLength, uint32_t startTick) 
   uint32_t lastReport = startTick;
   for (;;) {
     std::optional<size_t> got = job.request()->read(piece, sizeof piece);
-    if (!got) return 0;
+    if (!got) job.markTransientFailure();
+    if (!got || job.dropped()) return 0;
     if (*got == 0) return received == contentLength ? 1 : 0;
     size_t count = std::min(*got, sizeof piece);
     if (!job.output().write(piece, count)) return 0;
@@ -51,34 +64,20 @@ int32_t transferBody(FetchJob& job, uint64_t contentLength, uint32_t startTick) 
   }
 }
 
-// Walks the bar to its end in three visible steps, so a small file's progress can be seen.
-void quickFinish(FetchJob& job) {
-  uint32_t start = job.randomStartPercent();
-  job.sendProgress(start);
-  job.clock().sleepMs(kQuickFinishStepMs);
-  job.postProgress(start + (100 - start) / 2);
-  job.clock().sleepMs(kQuickFinishStepMs);
-  job.postProgress(100);
-  job.clock().sleepMs(kQuickFinishStepMs);
-}
-
 }  // namespace
 
 int32_t fetchToFile(FetchJob& job, const std::u16string& outputPath, const std::u16string& url, CacheMode mode) {
   int32_t result = 0;
-  bool transferStarted = false;
-  uint32_t startTick = 0;
-  if (requestAccepted(job, url, mode) && job.createOutput(outputPath)) {
+  std::optional<uint32_t> status = requestAnswered(job, url, mode);
+  if (status == 304u && !job.sent().empty()) {
+    result = kNotModified;
+  } else if (status == 200u && job.createOutput(outputPath)) {
+    job.answered().etag = job.request()->validator(Validator::ETag).value_or(u"");
+    job.answered().lastModified = job.request()->validator(Validator::LastModified).value_or(u"");
     std::optional<uint64_t> contentLength = job.request()->contentLength();
-    if (contentLength) {
-      transferStarted = true;
-      startTick = job.clock().tickCount();
-      result = transferBody(job, *contentLength, startTick);
-    }
+    if (contentLength) result = transferBody(job, *contentLength, job.clock().tickCount());
   }
   job.closeAll();
-  if (transferStarted && job.windowFollows() && job.clock().tickCount() - startTick < kQuickFinishBelowMs)
-    quickFinish(job);
   return result;
 }
 

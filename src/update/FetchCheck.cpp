@@ -3,6 +3,7 @@
 #include "base/Files.h"
 #include "base/ReadOnlyFile.h"
 #include "base/Text.h"
+#include "library/DwgSignature.h"
 #include "markup/MarkupDocument.h"
 
 namespace update {
@@ -11,13 +12,6 @@ std::optional<Payload> payloadFor(const std::u16string& localPath) {
   if (base::endsWith(localPath, u".xml")) return Payload::Markup;
   if (base::endsWith(localPath, u".dwg")) return Payload::Block;
   return std::nullopt;
-}
-
-bool startsWithDwgVersion(std::string_view head) {
-  if (head.size() < 6 || head.substr(0, 3) != "AC1") return false;
-  for (char c : head.substr(3, 3))
-    if (!(c >= '0' && c <= '9') && c != '.') return false;
-  return true;
 }
 
 bool readsAsMarkup(const std::u16string& path) {
@@ -32,10 +26,10 @@ std::u16string downloadFault(const std::u16string& path, Payload payload, std::o
   if (payload == Payload::Markup) return readsAsMarkup(path) ? u"" : u"not markup";
   if (expectedSize && *size != *expectedSize)
     return (base::Format(u"%d bytes instead of %d") % int64_t(*size) % int64_t(*expectedSize)).str();
-  char head[6] = {};
+  char head[library::kDwgVersionLength] = {};
   base::ReadOnlyFile file(path);
   size_t got = file.isOpen() ? file.readAt(0, head, sizeof head) : 0;
-  return startsWithDwgVersion(std::string_view(head, got)) ? u"" : u"not a DWG file";
+  return library::startsWithDwgVersion(std::string_view(head, got)) ? u"" : u"not a DWG file";
 }
 
 }  // namespace update

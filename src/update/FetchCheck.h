@@ -14,9 +14,6 @@ enum class Payload { Markup, Block };
 // Markup for a target ending in ".xml" (an item list or the index), Block for ".dwg", none otherwise.
 std::optional<Payload> payloadFor(const std::u16string& localPath);
 
-// A DWG file begins with its version tag: "AC1" and three digits or dots ("AC1018", "AC1.50").
-bool startsWithDwgVersion(std::string_view head);
-
 // The file reads as one markup document with a single root element, and that root is not "html".
 bool readsAsMarkup(const std::u16string& path);
 

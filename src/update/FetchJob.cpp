@@ -5,7 +5,7 @@
 namespace update {
 
 FetchJob::FetchJob(std::unique_ptr<HttpSource> session, std::shared_ptr<ReportWindow> window, Clock& clock)
-    : clock_(clock), session_(std::move(session)), random_(std::random_device{}()) {
+    : clock_(clock), session_(std::move(session)) {
   if (window && window->isWindow()) progressWindow_ = std::move(window);
 }
 
@@ -27,10 +27,6 @@ void FetchJob::closeAll() {
 bool FetchJob::createOutput(const std::u16string& path) {
   if (output_.createNew(path)) outputMade_ = true;
   return output_.isOpen();
-}
-
-uint32_t FetchJob::randomStartPercent() {
-  return std::uniform_int_distribution<uint32_t>(0, 90)(random_);
 }
 
 }  // namespace update

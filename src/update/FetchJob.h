@@ -1,9 +1,10 @@
 // One download: everything it opens, owned, and closed on every road out.
 #pragma once
+#include <atomic>
 #include <cstdint>
 #include <memory>
-#include <random>
 #include <string>
+#include <utility>
 
 #include "base/OutputFile.h"
 #include "update/Clock.h"
@@ -11,6 +12,14 @@
 #include "update/ReportWindow.h"
 
 namespace update {
+
+// A file's ETag and Last-Modified, as its server sent them; empty texts for none.
+struct FileValidators {
+  std::u16string etag;
+  std::u16string lastModified;
+
+  bool empty() const { return etag.empty() && lastModified.empty(); }
+};
 
 class FetchJob {
 public:
@@ -37,8 +46,17 @@ public:
   // Creates the output as a new file; once it succeeded, outputMade() is true until the job ends.
   bool createOutput(const std::u16string& path);
   bool outputMade() const { return outputMade_; }
-  // The quick finish's first value: a percentage from 0 to 90.
-  uint32_t randomStartPercent();
+  // Once flag is set, the transfer stops at its next read and the fetch fails.
+  void dropWhen(std::shared_ptr<const std::atomic<bool>> flag) { drop_ = std::move(flag); }
+  bool dropped() const { return drop_ && drop_->load(); }
+  // A failure worth another try: no answer, a broken connection, a server error.
+  void markTransientFailure() { transientFailure_ = true; }
+  bool failedTransiently() const { return transientFailure_ && !dropped(); }
+  // What the local copy was fetched with: sent back, the server may answer 304 and no body.
+  void askIfChangedSince(FileValidators sent) { sent_ = std::move(sent); }
+  const FileValidators& sent() const { return sent_; }
+  // The new file's validators, once a 200 answer came.
+  FileValidators& answered() { return answered_; }
 
 private:
   std::shared_ptr<ReportWindow> progressWindow_;
@@ -48,7 +66,10 @@ private:
   std::unique_ptr<HttpRequest> request_;
   base::OutputFile output_;
   bool outputMade_ = false;
-  std::minstd_rand random_;
+  bool transientFailure_ = false;
+  FileValidators sent_;
+  FileValidators answered_;
+  std::shared_ptr<const std::atomic<bool>> drop_;
 };
 
 }  // namespace update

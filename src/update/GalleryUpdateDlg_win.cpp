@@ -30,6 +30,8 @@ CGalleryUpdateDlg::CGalleryUpdateDlg(const library::CategoryTable& table, std::f
       services_(std::move(services)),
       walk_(sharedWalkState(), *this) {}
 
+CGalleryUpdateDlg::~CGalleryUpdateDlg() { services_.dropAll->store(true); }
+
 bool CGalleryUpdateDlg::OnInitDialog() {
   skin::SkinnedDialog::OnInitDialog();
   sizeAndCentre(kWidth, kHeight);
@@ -69,9 +71,9 @@ HBRUSH CGalleryUpdateDlg::OnCtlColor(HDC dc, HWND control, int kind) {
 
 void CGalleryUpdateDlg::postStep(int32_t step) { post(kGalleryCommandMessage, 0, LPARAM(step)); }
 
-void CGalleryUpdateDlg::startFetch(const std::u16string& url, const std::u16string& localPath,
-                                   std::optional<uint64_t> size) {
-  startFetchWorker(FetchOrder{url, localPath, reportWindowFor(handle()), size}, services_);
+void CGalleryUpdateDlg::startFetch(FetchOrder order) {
+  order.window = reportWindowFor(handle());
+  startFetchWorker(std::move(order), services_);
 }
 
 void CGalleryUpdateDlg::redrawStatus() { redrawNow(status_.handle()); }
@@ -85,7 +87,7 @@ void CGalleryUpdateDlg::requestReload() {
 void CGalleryUpdateDlg::writeDebugLine(std::u16string_view line) { base::trace(line); }
 
 int32_t runLibraryUpdate(HWND mainWindow, const library::CategoryTable& table, std::function<void()> downloadsArrived) {
-  return runLibraryUpdate(mainWindow, table, std::move(downloadsArrived), winInetFetchServices());
+  return runLibraryUpdate(mainWindow, table, std::move(downloadsArrived), winInetWalkServices());
 }
 
 int32_t runLibraryUpdate(HWND mainWindow, const library::CategoryTable& table, std::function<void()> downloadsArrived,

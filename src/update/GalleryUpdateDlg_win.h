@@ -24,6 +24,8 @@ public:
   // stored blocks.
   CGalleryUpdateDlg(const library::CategoryTable& table, std::function<void()> downloadsArrived,
                     FetchServices services);
+  // Downloads still in flight are dropped; their workers remove what they wrote.
+  ~CGalleryUpdateDlg() override;
 
   int32_t downloadedCount() const { return walk_.downloadedCount(); }
   int32_t attemptedCount() const { return walk_.attemptedCount(); }
@@ -40,7 +42,7 @@ private:
   // UpdateWalkHost
   const library::CategoryTable& categoryTable() const override { return table_; }
   void postStep(int32_t step) override;
-  void startFetch(const std::u16string& url, const std::u16string& localPath, std::optional<uint64_t> size) override;
+  void startFetch(FetchOrder order) override;
   void setStatus(const std::u16string& text) override { status_.setText(text); }
   void redrawStatus() override;
   void setBar(uint32_t percent) override { bar_.setPosition(int(percent)); }

@@ -10,24 +10,30 @@
 
 namespace update {
 
-// The request flags by kind of file. Markup files always come from the server and are never kept
-// in the system's cache; blocks may be served from it.
+// The request flags by kind of file. Markup files always come from the server; no file is kept in
+// the system's cache (a block would be stored twice).
 enum class CacheMode : uint32_t {
   FromServerOnly = 0x84000000u,  // INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE
-  CacheAllowed = 0x20000000u,    // INTERNET_FLAG_EXISTING_CONNECT
+  NoCacheWrite = 0x24000000u,    // INTERNET_FLAG_EXISTING_CONNECT | INTERNET_FLAG_NO_CACHE_WRITE
 };
+
+// The validators a server sends with a file and takes back in a conditional request.
+enum class Validator { ETag, LastModified };
 
 class HttpRequest {
 public:
   virtual ~HttpRequest() = default;  // closes the request
   // False when the server is unreachable, refuses, does not answer in time, or (https) shows a
-  // certificate that does not hold. Redirects are followed before the answer counts.
-  virtual bool send() = 0;
+  // certificate that does not hold. Redirects are followed before the answer counts. headers:
+  // request header lines to add, each ended by CR LF; empty for none.
+  virtual bool send(const std::u16string& headers) = 0;
   virtual std::optional<uint32_t> statusCode() = 0;
   // The Content-Length header as a number; nullopt when the answer has none.
   virtual std::optional<uint64_t> contentLength() = 0;
   // Up to capacity bytes of the body; 0 at its end; nullopt when the connection broke.
   virtual std::optional<size_t> read(char* into, size_t capacity) = 0;
+  // The answer's ETag or Last-Modified header as the server sent it; nullopt when it sent none.
+  virtual std::optional<std::u16string> validator(Validator which) = 0;
 };
 
 class HttpConnection {

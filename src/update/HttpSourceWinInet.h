@@ -14,4 +14,8 @@ std::unique_ptr<HttpSource> openWinInetSession();
 // What fetch workers use in the program: a WinINet session per fetch and the system clock.
 FetchServices winInetFetchServices();
 
+// What an update walk's fetches use: one WinINet session for all of them, with as many connections
+// to the server as the walk has fetches at once.
+FetchServices winInetWalkServices();
+
 }  // namespace update

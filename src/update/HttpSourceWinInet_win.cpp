@@ -9,6 +9,8 @@
 #include "base/FailureLog.h"
 #include "base/Text.h"
 #include "base/WinText.h"
+#include "update/SharedHttpSource.h"
+#include "update/UpdateWalk.h"
 #include "update/Url.h"
 
 namespace update {
@@ -119,9 +121,10 @@ public:
   WinInetRequest(HINTERNET session, UrlParts at, CacheMode mode, HINTERNET handle)
       : session_(session), at_(std::move(at)), mode_(mode), handle_(handle) {}
 
-  bool send() override {
+  bool send(const std::u16string& headers) override {
     for (int hop = 0;; ++hop) {
-      if (!HttpSendRequestW(handle_.get(), nullptr, 0, nullptr, 0)) {
+      if (!HttpSendRequestW(handle_.get(), headers.empty() ? nullptr : base::wide(headers), DWORD(headers.size()),
+                            nullptr, 0)) {
         DWORD code = GetLastError();
         logFor(u"send the request for", at_, code, reasonOf(code));
         return false;
@@ -153,6 +156,10 @@ public:
     std::optional<uint64_t> length = contentLengthOf(handle_.get());
     if (!length) logFor(u"read the Content-Length of the answer from", at_, GetLastError());
     return length;
+  }
+
+  std::optional<std::u16string> validator(Validator which) override {
+    return headerOf(handle_.get(), which == Validator::ETag ? HTTP_QUERY_ETAG : HTTP_QUERY_LAST_MODIFIED);
   }
 
   std::optional<size_t> read(char* into, size_t capacity) override {
@@ -250,6 +257,16 @@ std::unique_ptr<HttpSource> openWinInetSession() {
 
 FetchServices winInetFetchServices() {
   return {[] { return openWinInetSession(); }, std::make_shared<SystemClock>()};
+}
+
+FetchServices winInetWalkServices() {
+  // Process-wide options: WinINet takes them on no handle only. HTTP/1.0 servers (Python's
+  // http.server among them) have a limit of their own.
+  DWORD most = DWORD(kFetchesAtOnce);
+  for (DWORD option : {DWORD(INTERNET_OPTION_MAX_CONNS_PER_SERVER), DWORD(INTERNET_OPTION_MAX_CONNS_PER_1_0_SERVER)})
+    if (!InternetSetOptionW(nullptr, option, &most, sizeof most))
+      base::logFailure(u"raise the connections per server to " + base::decimal(most), GetLastError());
+  return {sharedSessionFactory(openWinInetSession()), std::make_shared<SystemClock>()};
 }
 
 }  // namespace update

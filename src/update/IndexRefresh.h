@@ -1,6 +1,6 @@
 // The silent refresh of the category index shortly after the main window opens: one fetch worker
 // with no window replaces the library's InkCasket.xml when the server delivers a whole copy that
-// reads as markup. The window goes on with the index it has read; the new one counts from the next
+// reads as markup. It is asked for with the validators it came with, kept in the update record. The window goes on with the index it has read; the new one counts from the next
 // rebuild.
 #pragma once
 #include <string>

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "library/Records.h"
+#include "update/FetchWorker.h"
 
 namespace update {
 
@@ -17,10 +18,8 @@ public:
   virtual const library::CategoryTable& categoryTable() const = 0;
   // Posts the gallery command message with wParam 0 and lParam step to the dialog itself.
   virtual void postStep(int32_t step) = 0;
-  // Starts a fetch worker whose progress and completion go to the dialog; size is a block's size
-  // in bytes when its item list gives it.
-  virtual void startFetch(const std::u16string& url, const std::u16string& localPath,
-                          std::optional<uint64_t> size) = 0;
+  // Starts a fetch worker for the order with the dialog as its window: its completion goes there.
+  virtual void startFetch(FetchOrder order) = 0;
   virtual void setStatus(const std::u16string& text) = 0;
   virtual void redrawStatus() = 0;  // at once, not at the next paint
   virtual void setBar(uint32_t percent) = 0;

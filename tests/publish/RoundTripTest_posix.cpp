@@ -12,6 +12,7 @@
 #include "library/Categories.h"
 #include "library/Selection.h"
 #include "update/FetchWorker.h"
+#include "update/UpdateCodes.h"
 #include "update/UpdateWalk.h"
 
 namespace {
@@ -27,28 +28,26 @@ public:
 
   void run(update::UpdateWalk& walk) {
     walk.start();
-    while (!posted_.empty() || pending_) {
+    while (!posted_.empty() || !pending_.empty()) {
       if (!posted_.empty()) {
         int32_t step = posted_.front();
         posted_.pop_front();
         walk.handleStep(0, step);
         continue;
       }
-      pending_ = false;
+      update::FetchOrder order = pending_.front();
+      pending_.pop_front();
       update::FetchServices services{[] { return update_tests::openSocketSession(5000); },
                                      std::make_shared<update_tests::FakeClock>()};
-      int32_t result = update::fetchWorker(order_, services);
-      walk.handleStep(uint32_t(result), update::completionCodeFor(order_.localPath));
+      int32_t result = update::fetchWorker(order, services);
+      walk.handleStep(update::completionWord(order.ticket, result), update::completionCodeFor(order.localPath));
     }
   }
   std::u16string status;
 
   const library::CategoryTable& categoryTable() const override { return table_; }
   void postStep(int32_t step) override { posted_.push_back(step); }
-  void startFetch(const std::u16string& url, const std::u16string& localPath, std::optional<uint64_t> size) override {
-    order_ = {url, localPath, nullptr, size};
-    pending_ = true;
-  }
+  void startFetch(update::FetchOrder order) override { pending_.push_back(std::move(order)); }
   void setStatus(const std::u16string& text) override { status = text; }
   void redrawStatus() override {}
   void setBar(uint32_t) override {}
@@ -59,8 +58,7 @@ public:
 private:
   const library::CategoryTable& table_;
   std::deque<int32_t> posted_;
-  update::FetchOrder order_;
-  bool pending_ = false;
+  std::deque<update::FetchOrder> pending_;
 };
 
 // Every .dwg below a folder by its path there, with its bytes.
@@ -97,14 +95,26 @@ TEST(PublishRoundTrip, TheUpdateWalkFetchesTheSourceTree) {
   ASSERT_TRUE(library::rebuildCategories(place, categories));   // the server's index as the default one
 
   update::WalkState state;
-  ServedWalkHost host(categories.table);
-  update::UpdateWalk walk(state, host);
-  host.run(walk);
-  EXPECT_EQ(host.status, u"更新完成， 共下载  5 个图块");
+  auto walkOnce = [&] {
+    ServedWalkHost host(categories.table);
+    update::UpdateWalk walk(state, host);
+    host.run(walk);
+    return host.status;
+  };
+  EXPECT_EQ(walkOnce(), u"更新完成， 共下载  5 个图块");
 
   std::map<std::string, std::string> wanted = blockFiles(f.source());
   wanted["01_建筑/01_门/双开门.dwg"] = wanted["01_建筑/01_门/旧名.dwg"];
   wanted.erase("01_建筑/01_门/旧名.dwg");
+  EXPECT_EQ(blockFiles(documents.path()), wanted);
+
+  // The keeper mends a block and publishes again: the gallery that had the old one gets it, and only it.
+  f.put("01_建筑/01_门/单开门.dwg", dwg(11));
+  outcome = f.publish();
+  ASSERT_EQ(outcome.exitCode, 0) << joined(outcome.errors);
+  update::restartWalkFromFirstRow(state);
+  EXPECT_EQ(walkOnce(), u"更新完成， 共下载  1 个图块");
+  wanted["01_建筑/01_门/单开门.dwg"] = dwg(11);
   EXPECT_EQ(blockFiles(documents.path()), wanted);
 
   library::BlockList doors;

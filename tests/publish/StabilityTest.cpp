@@ -98,3 +98,22 @@ TEST_F(StabilityTest, UnchangedFilesAreNotWrittenAgainAndRemovedOnesGo) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(StabilityTest, AListThatCannotBePutInPlaceKeepsEveryBlockItNames) {
+  auto served = f.served();
+  std::u16string cList = publish::itemListUrl(served.categories[1].folderUrl);
+  std::u16string twoBlock = served.categories[1].folderUrl + u"/" + served.categories[1].blocks[1].id + u".dwg";
+  std::filesystem::path list(publish::servedPath(base::joinPath(f.out(), u"InkCasket"), cList));
+  // The list stays as it was: a folder holds its name, so nothing can take its place.
+  std::filesystem::remove(list);
+  std::filesystem::create_directories(list / "held");
+  f.put("A/C/two.dwg", dwg(22));   // a new id: the old block is no longer listed
+  publish::Outcome outcome = f.publish();
+  EXPECT_EQ(outcome.exitCode, 1);
+  EXPECT_NE(joined(outcome.errors).find("cannot be replaced"), std::string::npos) << joined(outcome.errors);
+  EXPECT_TRUE(timeOf(twoBlock).has_value());
+}
+
+}  // namespace

@@ -16,8 +16,16 @@ the paths that match a pattern:
   drop       Content-Length of the whole file, its first half, then a reset of the connection
   slow       nothing at all for --slow-seconds, then the normal answer
   redirect   status 302 to the redirect base (--redirect-to, or to= below) followed by the asked path
+  trickle    the normal answer, its body in eight pieces spread over --slow-seconds
+  503        status 503, as an overloaded server answers
+  fail-once  status 503 to the first request for each path, the normal answer after it
 
 A refused connection needs no mode: use a port nobody listens on.
+
+Like a static web server, it sends each file's ETag (from its size and time) and Last-Modified, and
+answers a request that sends back the current ETag (If-None-Match) or a Last-Modified no older than
+the file's (If-Modified-Since, only when no If-None-Match came) with 304 and no body. --no-etag
+leaves the ETag out, as Python's http.server does.
 
 With --tls-cert and --tls-key (PEM files) it speaks HTTPS only, with that certificate.
 
@@ -32,6 +40,7 @@ Faults can also be changed while it runs, from the same address:
 """
 
 import argparse
+import email.utils
 import fnmatch
 import http.server
 import os
@@ -45,7 +54,8 @@ import threading
 import urllib.parse
 
 LOOPBACK = "127.0.0.1"
-MODES = ("404", "no-length", "short", "long", "drop", "slow", "redirect", "low-length", "html")
+MODES = ("404", "no-length", "short", "long", "drop", "slow", "redirect", "low-length", "html", "503", "fail-once",
+         "trickle")
 PORTAL_PAGE = (b"<!DOCTYPE html>\n<html><head><meta charset=utf-8><title>Sign in</title></head>\n"
                b"<body><p>Sign in to use this network<br><a href=/login>Continue</a></body></html>\n")
 
@@ -112,14 +122,43 @@ class Handler(http.server.BaseHTTPRequestHandler):
         if mode == "redirect":
             self._note(path, mode, 302)
             return self._redirect(self.server.redirect_base + self.path)
-        body = self._file_body(path)
-        if body is None or mode == "404":
+        if mode == "503" or (mode == "fail-once" and self.server.first_request(path)):
+            self._note(path, mode, 503)
+            return self._answer(503, b"<html><body>busy</body></html>", "text/html")
+        found = self._file_body(path)
+        if found is None or mode == "404":
             self._note(path, mode, 404)
             return self._answer(404, b"<html><body>not found</body></html>", "text/html")
+        body, validators = found
+        if mode is None and self._unchanged(validators):
+            self._note(path, mode, 304)
+            return self._not_modified(validators)
         self._note(path, mode, 200)
         if mode == "html":
             return self._answer(200, PORTAL_PAGE, "text/html; charset=utf-8")
-        self._send_faulty(body, mode)
+        self._send_faulty(body, mode, validators)
+
+    def _unchanged(self, validators):
+        sent_etag = self.headers.get("If-None-Match")
+        if sent_etag is not None:
+            return "ETag" in validators and sent_etag.strip() == validators["ETag"]
+        since = self.headers.get("If-Modified-Since")
+        if since is None:
+            return False
+        try:
+            return email.utils.parsedate_to_datetime(since).timestamp() >= validators["mtime"]
+        except (TypeError, ValueError):
+            return False
+
+    def _not_modified(self, validators):
+        self.send_response(304)
+        self._send_validators(validators)
+        self.end_headers()
+
+    def _send_validators(self, validators):
+        if "ETag" in validators:
+            self.send_header("ETag", validators["ETag"])
+        self.send_header("Last-Modified", email.utils.formatdate(validators["mtime"], usegmt=True))
 
     def _control(self, query):
         if "clear" in query:
@@ -134,7 +173,7 @@ class Handler(http.server.BaseHTTPRequestHandler):
         self._answer(200, b"ok\n", "text/plain")
 
     def _file_body(self, path):
-        """The bytes of the file at path below the served folder, or None."""
+        """The bytes of the file at path below the served folder with its validators, or None."""
         clean = posixpath.normpath(path)
         if not clean.startswith("/") or "\0" in clean:
             return None
@@ -145,7 +184,12 @@ class Handler(http.server.BaseHTTPRequestHandler):
         if not os.path.isfile(local):
             return None
         with open(local, "rb") as f:
-            return f.read()
+            body = f.read()
+            status = os.fstat(f.fileno())
+        validators = {"mtime": int(status.st_mtime)}
+        if not self.server.no_etag:
+            validators["ETag"] = '"%x-%x"' % (status.st_size, status.st_mtime_ns)
+        return body, validators
 
     def _note(self, path, mode, status):
         with self.server.journal_lock:
@@ -164,9 +208,10 @@ class Handler(http.server.BaseHTTPRequestHandler):
         self.send_header("Content-Length", "0")
         self.end_headers()
 
-    def _send_faulty(self, body, mode):
+    def _send_faulty(self, body, mode, validators):
         self.send_response(200)
         self.send_header("Content-Type", "application/octet-stream")
+        self._send_validators(validators)
         if mode == "low-length":
             self.send_header("Content-Length", str(len(body) // 2))
         elif mode != "no-length":
@@ -178,9 +223,19 @@ class Handler(http.server.BaseHTTPRequestHandler):
             if mode == "drop":
                 self._reset_connection()
             return
+        if mode == "trickle":
+            return self._trickle(body)
         self.wfile.write(body)
         if mode == "long":
             self.wfile.write(b"\0" * 256)
+
+    def _trickle(self, body):
+        piece = max(1, -(-len(body) // 8))
+        for start in range(0, len(body), piece):
+            self.wfile.write(body[start:start + piece])
+            self.wfile.flush()
+            if self.server.stopping.wait(self.server.slow_seconds / 8):
+                return
 
     def _reset_connection(self):
         # A zero linger time makes close() send a reset instead of an orderly end.
@@ -193,7 +248,7 @@ class TestServer(http.server.ThreadingHTTPServer):
     daemon_threads = True
     allow_reuse_address = True
 
-    def __init__(self, root, port, faults, slow_seconds, tls=None, redirect_base=""):
+    def __init__(self, root, port, faults, slow_seconds, tls=None, redirect_base="", no_etag=False):
         super().__init__((LOOPBACK, port), Handler)
         self.tls = tls
         self.redirect_base = redirect_base
@@ -203,6 +258,14 @@ class TestServer(http.server.ThreadingHTTPServer):
         self.stopping = threading.Event()
         self.journal = []
         self.journal_lock = threading.Lock()
+        self.no_etag = no_etag
+        self.asked = set()
+
+    def first_request(self, path):
+        with self.journal_lock:
+            first = path not in self.asked
+            self.asked.add(path)
+            return first
 
     def get_request(self):
         connection, address = super().get_request()
@@ -229,6 +292,7 @@ def main(argv):
     parser.add_argument("--redirect-to", default="", metavar="BASE", help="where 'redirect' sends the asked path")
     parser.add_argument("--tls-cert", help="speak HTTPS with this certificate (PEM, the chain after it)")
     parser.add_argument("--tls-key", help="the certificate's private key (PEM)")
+    parser.add_argument("--no-etag", action="store_true", help="send Last-Modified only, as http.server does")
     args = parser.parse_args(argv)
     if not os.path.isdir(args.root):
         parser.error("no such folder: %s" % args.root)
@@ -242,7 +306,7 @@ def main(argv):
         tls = ssl.SSLContext(ssl.PROTOCOL_TLS_SERVER)
         tls.load_cert_chain(args.tls_cert, args.tls_key)
     server = TestServer(args.root, args.port, FaultRules(args.fault), args.slow_seconds, tls,
-                        args.redirect_to.rstrip("/"))
+                        args.redirect_to.rstrip("/"), args.no_etag)
     timer = threading.Timer(args.lifetime, server.stop)
     timer.daemon = True
     timer.start()

@@ -21,10 +21,10 @@ def start_server(root, *extra):
     return process, port
 
 
-def get(port, path, timeout=10.0):
+def get(port, path, timeout=10.0, headers=""):
     """Status, headers and body as they came over the wire, and whether the peer reset."""
     with socket.create_connection(("127.0.0.1", port), timeout=timeout) as s:
-        s.sendall(("GET %s HTTP/1.1\r\nHost: 127.0.0.1\r\n\r\n" % path).encode("ascii"))
+        s.sendall(("GET %s HTTP/1.1\r\nHost: 127.0.0.1\r\n%s\r\n" % (path, headers)).encode("ascii"))
         data, reset = b"", False
         try:
             while True:
@@ -75,6 +75,40 @@ class ServedLibrary(unittest.TestCase):
         self.assertEqual(headers["content-length"], str(len(BLOCK)))
         self.assertEqual(body, BLOCK)
         self.assertEqual(get(self.port, self.LIST_PATH)[2], LIST)
+
+    def test_validators_sent_back_unchanged_get_304_and_no_body(self):
+        self.serve()
+        _, first, _, _ = get(self.port, self.LIST_PATH)
+        etag, modified = first["etag"], first["last-modified"]
+        cases = [
+            ("If-None-Match: %s\r\n" % etag, 304),
+            ("If-None-Match: \"other\"\r\nIf-Modified-Since: %s\r\n" % modified, 200),  # the ETag decides
+            ("If-Modified-Since: %s\r\n" % modified, 304),
+            ("If-Modified-Since: Thu, 01 Jan 1998 00:00:00 GMT\r\n", 200),
+            ("If-Modified-Since: not a date\r\n", 200),
+        ]
+        for headers, expected in cases:
+            status, answer, body, _ = get(self.port, self.LIST_PATH, headers=headers)
+            self.assertEqual(status, expected, headers)
+            self.assertEqual(body, b"" if expected == 304 else LIST, headers)
+        os.utime(os.path.join(self.root, "InkCasket", "园林", "园林.xml"), (1, 2_000_000_000))
+        self.assertEqual(get(self.port, self.LIST_PATH, headers="If-None-Match: %s\r\n" % etag)[0], 200)
+
+    def test_without_etags_last_modified_alone_decides(self):
+        self.serve("--no-etag")
+        _, first, _, _ = get(self.port, self.LIST_PATH)
+        self.assertNotIn("etag", first)
+        self.assertEqual(get(self.port, self.LIST_PATH, headers="If-Modified-Since: %s\r\n" % first["last-modified"])[0], 304)
+
+    def test_a_trickled_body_arrives_whole(self):
+        self.serve("--fault", "trickle", "--slow-seconds", "0.4")
+        status, headers, body, _ = get(self.port, self.BLOCK_PATH)
+        self.assertEqual((status, headers["content-length"], body), (200, str(len(BLOCK)), BLOCK))
+
+    def test_server_errors_always_or_only_at_the_first_request(self):
+        self.serve("--fault", "503=*.dwg", "--fault", "fail-once=*.xml")
+        self.assertEqual([get(self.port, self.BLOCK_PATH)[0] for _ in range(2)], [503, 503])
+        self.assertEqual([get(self.port, self.LIST_PATH)[0] for _ in range(2)], [503, 200])
 
     def test_missing_files_and_paths_outside_the_folder_are_not_found(self):
         self.serve()

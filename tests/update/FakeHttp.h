@@ -23,6 +23,8 @@ struct FakeAnswer {
   bool lengthMissing = false;            // no Content-Length header at all
   std::optional<size_t> breakAfter;      // the connection breaks once this many bytes went out
   uint32_t msPerRead = 0;                // fake time spent in every read
+  std::u16string etag;                   // sent with a 200; a request sending it back gets 304
+  std::u16string lastModified;           // sent with a 200
 };
 
 // Everything the fake saw. Guarded, because workers run on threads of their own.
@@ -35,6 +37,7 @@ struct FakeHttpLog {
   uint16_t port = 0;
   std::vector<std::u16string> paths;
   std::vector<update::CacheMode> modes;
+  std::vector<std::u16string> sentHeaders;
   size_t largestReadCapacity = 0;
 
   void add(std::string event) {
@@ -58,7 +61,11 @@ class FakeHttpServer {
 public:
   explicit FakeHttpServer(std::shared_ptr<FakeClock> clock) : clock_(std::move(clock)) {}
 
-  void answer(const std::u16string& objectPath, FakeAnswer answer) { answers_[objectPath] = std::move(answer); }
+  void answer(const std::u16string& objectPath, FakeAnswer answer) { answers_[objectPath] = {std::move(answer)}; }
+  // One answer per request, in turn; the last one answers every request after it.
+  void answerInTurn(const std::u16string& objectPath, std::vector<FakeAnswer> answers) {
+    answers_[objectPath] = std::move(answers);
+  }
   FakeHttpLog& log() { return *log_; }
   // A factory for fetch workers: each call opens a fresh session on this server.
   update::HttpSourceFactory factory();
@@ -70,7 +77,7 @@ private:
   class Request;
 
   std::shared_ptr<FakeClock> clock_;
-  std::map<std::u16string, FakeAnswer> answers_;
+  mutable std::map<std::u16string, std::vector<FakeAnswer>> answers_;  // guarded by the log's lock
   std::shared_ptr<FakeHttpLog> log_ = std::make_shared<FakeHttpLog>();
 };
 
@@ -80,9 +87,22 @@ public:
       : answer_(std::move(answer)), log_(std::move(log)), clock_(std::move(clock)) {}
   ~Request() override { log_->add("close request"); }
 
-  bool send() override {
-    log_->add("send");
+  bool send(const std::u16string& headers) override {
+    {
+      std::lock_guard<std::mutex> hold(log_->lock);
+      log_->events.push_back("send");
+      log_->sentHeaders.push_back(headers);
+    }
+    if (!answer_.etag.empty() && headers.find(u"If-None-Match: " + answer_.etag + u"\r\n") != std::u16string::npos) {
+      answer_.status = 304;
+      answer_.body.clear();
+    }
     return answer_.reachable;
+  }
+  std::optional<std::u16string> validator(update::Validator which) override {
+    const std::u16string& value = which == update::Validator::ETag ? answer_.etag : answer_.lastModified;
+    if (value.empty()) return std::nullopt;
+    return value;
   }
   std::optional<uint32_t> statusCode() override { return answer_.status; }
   std::optional<uint64_t> contentLength() override {
@@ -120,16 +140,15 @@ public:
   ~Connection() override { server_.log_->add("close connection"); }
 
   std::unique_ptr<update::HttpRequest> openGet(const std::u16string& objectPath, update::CacheMode mode) override {
-    {
-      std::lock_guard<std::mutex> hold(server_.log_->lock);
-      server_.log_->events.push_back("open");
-      server_.log_->paths.push_back(objectPath);
-      server_.log_->modes.push_back(mode);
-    }
+    std::lock_guard<std::mutex> hold(server_.log_->lock);
+    server_.log_->events.push_back("open");
+    server_.log_->paths.push_back(objectPath);
+    server_.log_->modes.push_back(mode);
     auto found = server_.answers_.find(objectPath);
     FakeAnswer answer;
-    if (found != server_.answers_.end()) {
-      answer = found->second;
+    if (found != server_.answers_.end() && !found->second.empty()) {
+      answer = found->second.front();
+      if (found->second.size() > 1) found->second.erase(found->second.begin());
     } else {
       answer.status = 404;
       answer.body = "not here";

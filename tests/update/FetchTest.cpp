@@ -26,7 +26,7 @@ protected:
 
   int32_t fetch(const std::u16string& localName, const std::u16string& path, bool withWindow = true) {
     update::FetchJob job(server.openSession(), withWindow ? window : nullptr, *clock);
-    return update::fetchToFile(job, folder.file(localName), std::u16string(kServer) + path, CacheMode::CacheAllowed);
+    return update::fetchToFile(job, folder.file(localName), std::u16string(kServer) + path, CacheMode::NoCacheWrite);
   }
   std::string contentOf(const std::u16string& localName) {
     std::string bytes;
@@ -52,7 +52,7 @@ TEST_F(FetchTest, WholeBodyIsReceived) {
 
 TEST_F(FetchTest, UrlThatDoesNotSplitLeavesNothing) {
   update::FetchJob job(server.openSession(), window, *clock);
-  EXPECT_EQ(update::fetchToFile(job, folder.file(u"a.dwg"), u"ftp://127.0.0.1/a.dwg", CacheMode::CacheAllowed), 0);
+  EXPECT_EQ(update::fetchToFile(job, folder.file(u"a.dwg"), u"ftp://127.0.0.1/a.dwg", CacheMode::NoCacheWrite), 0);
   EXPECT_FALSE(onDisk(u"a.dwg"));
   EXPECT_EQ(server.log().count("connect"), 0u);
 }
@@ -176,7 +176,7 @@ TEST_F(FetchTest, EveryRoadClosesRequestConnectionAndSessionInThatOrder) {
 
 TEST_F(FetchTest, MissingSessionFailsQuietly) {
   update::FetchJob job(nullptr, window, *clock);
-  EXPECT_EQ(update::fetchToFile(job, folder.file(u"a.dwg"), u"http://127.0.0.1/a.dwg", CacheMode::CacheAllowed), 0);
+  EXPECT_EQ(update::fetchToFile(job, folder.file(u"a.dwg"), u"http://127.0.0.1/a.dwg", CacheMode::NoCacheWrite), 0);
   EXPECT_TRUE(window->messages().empty());
 }
 

@@ -58,6 +58,18 @@ TEST_F(IndexRefreshTest, AWholeIndexReplacesTheLocalOneBypassingTheCache) {
   EXPECT_TRUE(clock->sleeps().empty()) << "no window follows the refresh, so it never waits for a quick finish";
 }
 
+TEST_F(IndexRefreshTest, TheIndexIsAskedForWithTheValidatorsItCameWith) {
+  base::files::writeWhole(root.file(u"InkCasket.xml"), "<root>default copy</root>");
+  FakeAnswer index = answerWith("<root>served</root>");
+  index.etag = u"\"i1\"";
+  server.answer(u"/InkCasket/InkCasket.xml", index);
+  refreshAndWait();
+  refreshAndWait();
+  std::vector<std::u16string> sent = server.log().sentHeaders;
+  EXPECT_EQ(sent, (std::vector<std::u16string>{u"", u"If-None-Match: \"i1\"\r\n"}));
+  EXPECT_EQ(this->index(), "<root>served</root>");
+}
+
 TEST_F(IndexRefreshTest, AFailedOrEmptyAnswerKeepsTheIndexTheGalleryHas) {
   base::files::writeWhole(root.file(u"InkCasket.xml"), "<root>old</root>");
   server.answer(u"/InkCasket/InkCasket.xml", answerWith("missing", 404));
@@ -66,7 +78,7 @@ TEST_F(IndexRefreshTest, AFailedOrEmptyAnswerKeepsTheIndexTheGalleryHas) {
   server.answer(u"/InkCasket/InkCasket.xml", answerWith(""));
   refreshAndWait();
   EXPECT_EQ(index(), "<root>old</root>");
-  EXPECT_EQ(base::files::listFiles(root.path()).size(), 1u);
+  EXPECT_EQ(base::files::listFiles(root.path()), std::vector<std::u16string>{u"InkCasket.xml"});
 }
 
 }  // namespace

@@ -50,17 +50,24 @@ public:
     if (fd_ >= 0) ::close(fd_);
   }
 
-  bool send() override {
+  bool send(const std::u16string& headers) override {
     for (uint32_t attempt = 0; fd_ < 0 && attempt <= retries_; ++attempt) fd_ = connectWithin(address_, port_, connectMs_);
     if (fd_ < 0) return false;
     timeval limit{time_t(receiveMs_ / 1000), suseconds_t((receiveMs_ % 1000) * 1000)};
     ::setsockopt(fd_, SOL_SOCKET, SO_RCVTIMEO, &limit, sizeof limit);
-    std::string line = "GET " + path_ + " HTTP/1.0\r\nHost: " + address_ + "\r\n\r\n";
+    std::string line = "GET " + path_ + " HTTP/1.0\r\nHost: " + address_ + "\r\n" + base::toUtf8(headers) + "\r\n";
     if (::send(fd_, line.data(), line.size(), MSG_NOSIGNAL) != ssize_t(line.size())) return false;
     return readHead();
   }
   std::optional<uint32_t> statusCode() override { return status_; }
   std::optional<uint64_t> contentLength() override { return length_; }
+  std::optional<std::u16string> validator(update::Validator which) override {
+    std::string name = which == update::Validator::ETag ? "\r\nETag: " : "\r\nLast-Modified: ";
+    size_t at = head_.find(name);
+    if (at == std::string::npos) return std::nullopt;
+    at += name.size();
+    return base::fromUtf8(head_.substr(at, head_.find("\r\n", at) - at));
+  }
   // Like WinINet, the body ends at its Content-Length: bytes beyond it are never handed over.
   std::optional<size_t> read(char* into, size_t capacity) override {
     if (length_) {
@@ -94,6 +101,7 @@ private:
       buffered_.append(piece, size_t(got));
     }
     std::string head = buffered_.substr(0, end + 2);
+    head_ = head;
     buffered_.erase(0, end + 4);
     size_t space = head.find(' ');
     if (space == std::string::npos) return false;
@@ -109,6 +117,7 @@ private:
   uint32_t connectMs_, retries_, receiveMs_;
   int fd_ = -1;
   std::string buffered_;
+  std::string head_;
   std::optional<uint32_t> status_;
   std::optional<uint64_t> length_;
   uint64_t delivered_ = 0;

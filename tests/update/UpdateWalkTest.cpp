@@ -64,8 +64,10 @@ protected:
     bench.table = rows;
     bench.serverFiles = files;
     bench.failing = std::move(failing);
+    bench.held = heldUrls;
     walks.emplace_back(std::make_unique<update::UpdateWalk>(state, bench));
     bench.run(*walks.back(), closeAfterFetches);
+    if (closeAfterFetches != SIZE_MAX) walks.back().reset();  // the dialog has gone
     return bench;
   }
   update::UpdateWalk& lastWalk() { return *walks.back(); }
@@ -83,23 +85,31 @@ protected:
   std::u16string root, landscape, trees, paving, stone, brick, lights;
   library::CategoryTable rows;
   std::map<std::u16string, std::string> files;
+  std::set<std::u16string> heldUrls;
   update::WalkState state;
   std::vector<std::unique_ptr<WalkBench>> benches;
   std::vector<std::unique_ptr<update::UpdateWalk>> walks;
 };
 
-const std::vector<std::u16string> kFirstWalk = {
-    u"/Landscape/Trees/Trees.xml", u"/Landscape/Trees/t1.dwg",       u"/Landscape/Trees/t2.dwg",
-    u"/Landscape/Trees/t3.dwg",    u"/Landscape/Paving/Stone/Stone.xml", u"/Landscape/Paving/Stone/s1.dwg",
-    u"/Landscape/Paving/Brick/Brick.xml", u"/Landscape/Lights/Lights.xml", u"/Landscape/Lights/l1.dwg"};
+const std::vector<std::u16string> kLists = {u"/Landscape/Trees/Trees.xml", u"/Landscape/Paving/Stone/Stone.xml",
+                                            u"/Landscape/Paving/Brick/Brick.xml", u"/Landscape/Lights/Lights.xml"};
+const std::vector<std::u16string> kBlocks = {u"/Landscape/Trees/t1.dwg", u"/Landscape/Trees/t2.dwg",
+                                             u"/Landscape/Trees/t3.dwg", u"/Landscape/Paving/Stone/s1.dwg",
+                                             u"/Landscape/Lights/l1.dwg"};
+
+std::vector<std::u16string> listsThen(std::vector<std::u16string> blocks) {
+  blocks.insert(blocks.begin(), kLists.begin(), kLists.end());
+  return blocks;
+}
 
 // --- Whole walks ----------------------------------------------------------------------------------------
 
-TEST_F(UpdateWalkTest, FirstWalkFetchesEveryLeafListAndEveryMissingBlockInOrder) {
+TEST_F(UpdateWalkTest, FirstWalkFetchesEveryLeafListThenEveryMissingBlockInIndexOrder) {
   WalkBench& bench = openDialog();
-  EXPECT_EQ(urlsOf(bench), kFirstWalk);
+  EXPECT_EQ(urlsOf(bench), listsThen(kBlocks));
   EXPECT_EQ(bench.fetches[0].localPath, base::joinPath(trees, u"FileList.xml"));
-  EXPECT_EQ(bench.fetches[1].localPath, block(trees, u"01_Oak"));
+  EXPECT_EQ(bench.fetches[4].localPath, block(trees, u"01_Oak"));
+  EXPECT_EQ(bench.mostInFlight, 5u);
   EXPECT_TRUE(base::files::exists(block(stone, u"Granite")));
   EXPECT_TRUE(base::files::exists(block(lights, u"Lamp")));
   EXPECT_EQ(bench.lastStatus(), u"更新完成， 共下载  5 个图块");
@@ -121,12 +131,12 @@ TEST_F(UpdateWalkTest, EachWalkFirstClearsEndedDownloadsAndHandsOnTheListedSizes
   WalkBench& bench = openDialog();
   EXPECT_FALSE(base::files::exists(base::joinPath(root, u"InkCasket.xml.part")));
   EXPECT_FALSE(base::files::exists(base::joinPath(stone, u"Granite.dwg.part")));
-  ASSERT_GE(bench.fetches.size(), 3u);
+  ASSERT_GE(bench.fetches.size(), 6u);
   EXPECT_EQ(bench.fetches[0].size, std::nullopt);  // the item list
-  EXPECT_EQ(bench.fetches[1].url, treesUrl + u"t1.dwg");
-  EXPECT_EQ(bench.fetches[1].size, 4096u);
-  EXPECT_EQ(bench.fetches[2].url, treesUrl + u"t2.dwg");
-  EXPECT_EQ(bench.fetches[2].size, std::nullopt);
+  EXPECT_EQ(bench.fetches[4].url, treesUrl + u"t1.dwg");
+  EXPECT_EQ(bench.fetches[4].size, 4096u);
+  EXPECT_EQ(bench.fetches[5].url, treesUrl + u"t2.dwg");
+  EXPECT_EQ(bench.fetches[5].size, std::nullopt);
 }
 
 TEST_F(UpdateWalkTest, LibraryAllOnDiskFetchesOnlyTheListsAndSaysItIsCurrent) {
@@ -134,9 +144,7 @@ TEST_F(UpdateWalkTest, LibraryAllOnDiskFetchesOnlyTheListsAndSaysItIsCurrent) {
                          {lights, u"Lamp"}})
     base::files::writeWhole(block(f, name), "mine");
   WalkBench& bench = openDialog();
-  EXPECT_EQ(urlsOf(bench), (std::vector<std::u16string>{u"/Landscape/Trees/Trees.xml", u"/Landscape/Paving/Stone/Stone.xml",
-                                                         u"/Landscape/Paving/Brick/Brick.xml",
-                                                         u"/Landscape/Lights/Lights.xml"}));
+  EXPECT_EQ(urlsOf(bench), kLists);
   EXPECT_EQ(bench.lastStatus(), u"更新文件检查完成，墨匣已是最新");
   EXPECT_EQ(bench.bar.back(), 100u);
   EXPECT_EQ(bench.barRedraws, 1);
@@ -165,25 +173,22 @@ TEST_F(UpdateWalkTest, AddMoreRestartsTheNextWalkFromTheFirstRow) {
 
 // --- Failures -----------------------------------------------------------------------------------------
 
-TEST_F(UpdateWalkTest, FailureAtTheThirdBlockTellsTwoReloadsAndResumesThere) {
+TEST_F(UpdateWalkTest, FailureAtTheThirdBlockTellsTwoKeepsWhatLandsAndResumesAtItsCategory) {
   std::u16string third = std::u16string(kBase) + u"/Landscape/Trees/t3.dwg";
   WalkBench& failed = openDialog({third});
   EXPECT_EQ(failed.lastStatus(), u"没有下载到当前更新文件, 已更新2个图块");
-  EXPECT_EQ(failed.reloads, 1);
   EXPECT_EQ(failed.statusRedraws, 1);
-  EXPECT_EQ(lastWalk().downloadedCount(), 0);
-  EXPECT_EQ(lastWalk().attemptedCount(), 3);
+  EXPECT_EQ(failed.reloads, 3);  // the two before the failure, then each of the two in flight
+  EXPECT_EQ(lastWalk().attemptedCount(), 5);
   EXPECT_EQ(state.categoryCursor, 2u);
-  EXPECT_TRUE(base::files::exists(block(trees, u"01_Oak")));
-  EXPECT_TRUE(base::files::exists(block(trees, u"Pine")));
+  for (auto [f, name] : {std::pair{trees, u"01_Oak"}, {trees, u"Pine"}, {stone, u"Granite"}, {lights, u"Lamp"}})
+    EXPECT_TRUE(base::files::exists(block(f, name)));
   EXPECT_FALSE(base::files::exists(block(trees, u"Birch")));
   EXPECT_TRUE(failed.traced(u"\n下载失败图块\n"));
 
   WalkBench& resumed = openDialog();
-  std::vector<std::u16string> expected(kFirstWalk.begin() + 3, kFirstWalk.end());
-  expected.insert(expected.begin(), u"/Landscape/Trees/Trees.xml");
-  EXPECT_EQ(urlsOf(resumed), expected);
-  EXPECT_EQ(resumed.lastStatus(), u"更新完成， 共下载  3 个图块");
+  EXPECT_EQ(urlsOf(resumed), listsThen({u"/Landscape/Trees/t3.dwg"}));
+  EXPECT_EQ(resumed.lastStatus(), u"更新完成， 共下载  1 个图块");
 }
 
 TEST_F(UpdateWalkTest, FailedItemListBeforeAnyBlockSaysNothingWasDownloaded) {
@@ -198,25 +203,98 @@ TEST_F(UpdateWalkTest, FailedItemListBeforeAnyBlockSaysNothingWasDownloaded) {
 }
 
 TEST_F(UpdateWalkTest, FailedFirstBlockSaysNothingWasDownloaded) {
+  rows.resize(3);  // Trees only
   WalkBench& bench = openDialog({std::u16string(kBase) + u"/Landscape/Trees/t1.dwg"});
-  EXPECT_EQ(bench.lastStatus(), u"没有下载到当前更新文件");
-  EXPECT_EQ(bench.reloads, 0);
-  EXPECT_EQ(lastWalk().attemptedCount(), 1);
+  EXPECT_EQ(bench.statuses.back(), u"没有下载到当前更新文件");
+  EXPECT_EQ(bench.statusRedraws, 0);
+  EXPECT_EQ(lastWalk().attemptedCount(), 3);
 }
 
-TEST_F(UpdateWalkTest, ClosingTheDialogDuringADownloadCountsOnlyEarlierBlocks) {
-  WalkBench& closedOnSecond = openDialog({}, 3);  // list, Oak, then closed while Pine downloads
-  EXPECT_TRUE(base::files::exists(block(trees, u"Pine")));
-  EXPECT_EQ(lastWalk().downloadedCount(), 1);
-  EXPECT_EQ(closedOnSecond.reloads, 0);
+TEST_F(UpdateWalkTest, ClosingTheDialogDropsTheFetchesInFlightAndTheNextWalkAsksForThemAgain) {
+  WalkBench& closed = openDialog({}, 9);  // closed once the four lists arrived and the five blocks were started
+  EXPECT_EQ(closed.reloads, 0);
+  EXPECT_FALSE(base::files::exists(block(trees, u"01_Oak")));
 
-  update::WalkState fresh;
-  state = fresh;
-  base::files::remove(block(trees, u"01_Oak"));
-  base::files::remove(block(trees, u"Pine"));
-  openDialog({}, 2);  // closed while Oak downloads
-  EXPECT_TRUE(base::files::exists(block(trees, u"01_Oak")));
-  EXPECT_EQ(lastWalk().downloadedCount(), 0);
+  WalkBench& next = openDialog();
+  EXPECT_EQ(urlsOf(next), listsThen(kBlocks));
+  EXPECT_EQ(next.lastStatus(), u"更新完成， 共下载  5 个图块");
+}
+
+TEST_F(UpdateWalkTest, SixBlocksAreFetchedAtOnceInListOrderAndTheBarOnlyMovesForward) {
+  std::vector<std::pair<std::string, std::string>> many;
+  for (int i = 0; i < 14; ++i) {
+    std::string id = "m" + std::to_string(i);
+    many.push_back({id, "Tree" + std::to_string(i)});
+    files[std::u16string(kBase) + u"/Landscape/Trees/" + base::fromUtf8(id) + u".dwg"] = "AC1018 " + id;
+  }
+  files[std::u16string(kBase) + u"/Landscape/Trees/Trees.xml"] = itemList(many);
+  WalkBench& bench = openDialog();
+  EXPECT_EQ(bench.mostInFlight, 6u);
+  EXPECT_EQ(bench.fetches[4].url, std::u16string(kBase) + u"/Landscape/Trees/m0.dwg");
+  EXPECT_EQ(bench.fetches[17].url, std::u16string(kBase) + u"/Landscape/Trees/m13.dwg");
+  EXPECT_TRUE(std::is_sorted(bench.bar.begin(), bench.bar.end()));
+  EXPECT_EQ(bench.bar.size(), 16u);
+  EXPECT_EQ(bench.bar.back(), 100u);
+  EXPECT_EQ(bench.statuses[4], u"正在下载 Trees Tree0");
+  EXPECT_EQ(bench.lastStatus(), u"更新完成， 共下载  16 个图块");
+}
+
+TEST_F(UpdateWalkTest, ABlockHeldOpenIsSkippedAndTheWalkGoesOn) {
+  base::files::writeWhole(block(trees, u"Pine"), "AC1018 old pine, open in a drawing");
+  update::UpdateRecord record(root);
+  record.set(block(trees, u"Pine"), {u"old-pine"});
+  ASSERT_TRUE(record.save());
+  heldUrls = {std::u16string(kBase) + u"/Landscape/Trees/t2.dwg"};
+  WalkBench& bench = openDialog();
+  EXPECT_EQ(urlsOf(bench), listsThen(kBlocks));
+  EXPECT_TRUE(bench.traced(u"\n图块被占用，跳过 7\n"));
+  EXPECT_EQ(bench.lastStatus(), u"更新完成， 共下载  4 个图块");
+}
+
+// --- Which blocks are fetched again ---------------------------------------------------------------------
+
+TEST_F(UpdateWalkTest, AChangedOrReplacedBlockReachesAGalleryThatHadTheOldOne) {
+  openDialog();
+  std::u16string treesUrl = std::u16string(kBase) + u"/Landscape/Trees/";
+  // Pine changed (a new id); Birch removed and a different block of the same name added.
+  files[treesUrl + u"Trees.xml"] = itemList({{"t1", "01_Oak"}, {"t2b", "Pine"}, {"b9", "Birch"}});
+  files[treesUrl + u"t2b.dwg"] = "AC1018 pine, mended";
+  files[treesUrl + u"b9.dwg"] = "AC1018 another birch";
+  update::restartWalkFromFirstRow(state);
+  WalkBench& bench = openDialog();
+  EXPECT_EQ(urlsOf(bench), listsThen({u"/Landscape/Trees/t2b.dwg", u"/Landscape/Trees/b9.dwg"}));
+  std::string pine;
+  base::files::readWhole(block(trees, u"Pine"), pine);
+  EXPECT_EQ(pine, "AC1018 pine, mended");
+
+  // A record lost (or a library from before it) checks by size and is rebuilt: nothing is fetched.
+  base::files::remove(base::joinPath(root, update::kUpdateRecordFile));
+  update::restartWalkFromFirstRow(state);
+  EXPECT_EQ(urlsOf(openDialog()), kLists);
+  update::UpdateRecord rebuilt(root);
+  ASSERT_NE(rebuilt.find(block(trees, u"Pine")), nullptr);
+  EXPECT_EQ(rebuilt.find(block(trees, u"Pine"))->id, u"t2b");
+}
+
+TEST_F(UpdateWalkTest, ListsAreAskedForWithTheirValidatorsAndAnUnchangedOneIsReadFromDisk) {
+  openDialog();
+  std::u16string treesUrl = std::u16string(kBase) + u"/Landscape/Trees/";
+  files[treesUrl + u"Trees.xml"] = itemList({{"t1", "01_Oak"}, {"t2", "Pine"}, {"t3", "Birch"}, {"t4", "Elm"}});
+  files[treesUrl + u"t4.dwg"] = "AC1018 elm";
+  base::files::remove(base::joinPath(lights, u"FileList.xml"));
+  update::restartWalkFromFirstRow(state);
+  WalkBench& bench = openDialog();
+  EXPECT_EQ(urlsOf(bench), listsThen({u"/Landscape/Trees/t4.dwg"}));
+  EXPECT_EQ(bench.fetches[0].sent.etag, WalkBench::etagOf(itemList({{"t1", "01_Oak"}, {"t2", "Pine"}, {"t3", "Birch"}})));
+  EXPECT_EQ(bench.fetches[0].sent.lastModified, u"Wed, 09 Dec 2026 10:00:00 GMT");
+  EXPECT_TRUE(bench.fetches[3].sent.empty());  // Lights' list is gone from disk: fetched whatever was recorded
+  EXPECT_EQ(bench.lastStatus(), u"更新完成， 共下载  1 个图块");
+
+  update::restartWalkFromFirstRow(state);
+  WalkBench& third = openDialog();
+  EXPECT_EQ(urlsOf(third), kLists);
+  EXPECT_FALSE(third.fetches[0].sent.empty());
+  EXPECT_EQ(third.lastStatus(), u"更新文件检查完成，墨匣已是最新");
 }
 
 // --- Rows, names and texts ----------------------------------------------------------------------------
@@ -235,10 +313,9 @@ TEST_F(UpdateWalkTest, CategoryDividedIntoSubCategoriesIsSkippedAndOthersAreFetc
 TEST_F(UpdateWalkTest, CategoryFollowedByACategoryIsALeaf) {
   rows.erase(rows.begin() + 3, rows.begin() + 6);  // Trees, then Lights
   WalkBench& bench = openDialog();
-  EXPECT_EQ(urlsOf(bench), (std::vector<std::u16string>{u"/Landscape/Trees/Trees.xml", u"/Landscape/Trees/t1.dwg",
-                                                         u"/Landscape/Trees/t2.dwg", u"/Landscape/Trees/t3.dwg",
-                                                         u"/Landscape/Lights/Lights.xml",
-                                                         u"/Landscape/Lights/l1.dwg"}));
+  EXPECT_EQ(urlsOf(bench), (std::vector<std::u16string>{u"/Landscape/Trees/Trees.xml", u"/Landscape/Lights/Lights.xml",
+                                                         u"/Landscape/Trees/t1.dwg", u"/Landscape/Trees/t2.dwg",
+                                                         u"/Landscape/Trees/t3.dwg", u"/Landscape/Lights/l1.dwg"}));
 }
 
 TEST_F(UpdateWalkTest, DebugLinesOfAnItemListFetch) {
@@ -260,10 +337,10 @@ TEST_F(UpdateWalkTest, DebugLinesOfAnItemListFetch) {
 TEST_F(UpdateWalkTest, PrefixIsDroppedInTheStatusButKeptInTheFileName) {
   WalkBench& bench = openDialog();
   EXPECT_EQ(bench.statuses[0], u"正在检查图库 Trees 的更新文件");
-  EXPECT_EQ(bench.statuses[1], u"正在下载 Trees Oak");
-  EXPECT_EQ(bench.statuses[2], u"正在下载 Trees Pine");
-  EXPECT_EQ(bench.statuses[4], u"正在检查图库 Stone 的更新文件");
-  EXPECT_EQ(bench.statuses[6], u"正在检查图库 Brick 的更新文件");
+  EXPECT_EQ(bench.statuses[1], u"正在检查图库 Stone 的更新文件");
+  EXPECT_EQ(bench.statuses[2], u"正在检查图库 Brick 的更新文件");
+  EXPECT_EQ(bench.statuses[4], u"正在下载 Trees Oak");
+  EXPECT_EQ(bench.statuses[5], u"正在下载 Trees Pine");
   EXPECT_TRUE(base::files::exists(block(trees, u"01_Oak")));
   EXPECT_FALSE(base::files::exists(block(trees, u"Oak")));
 }
@@ -277,23 +354,6 @@ TEST_F(UpdateWalkTest, NamesThatWouldLeaveTheLibraryFolderAreNeverFetched) {
     EXPECT_EQ(f.localPath.find(u".."), std::u16string::npos) << base::toUtf8(f.localPath);
   }
   EXPECT_FALSE(base::files::exists(base::joinPath(landscape, u"escape.dwg")));
-}
-
-TEST_F(UpdateWalkTest, UnsafeNameReachingTheBlockStepIsSkipped) {
-  WalkBench bench;
-  bench.table = rows;
-  state.categoryCursor = 2;
-  state.blockCursor = 0;
-  library::BlockRecord unsafe;
-  unsafe.id = u"x";
-  unsafe.name = u"../x";
-  unsafe.folder = trees;
-  state.blocks = {unsafe};
-  update::UpdateWalk walk(state, bench);
-  walk.handleStep(0, update::kStepNextBlock);
-  EXPECT_TRUE(bench.fetches.empty());
-  EXPECT_EQ(state.blockCursor, 1);
-  EXPECT_EQ(bench.posted, std::deque<int32_t>{update::kStepNextBlock});
 }
 
 TEST_F(UpdateWalkTest, ProgressMovesTheBarAndUnknownCodesDoNothing) {

@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
-# Updates killed at a random moment while blocks download, under Wine through WinINet: after every
-# kill each library file is whole (the one before the update, or the server's), none is gone, and
-# the next update removes every ".part" file the killed ones left, also those of files it never
-# fetches again.
+# Updates killed at a random moment while blocks download six at a time, under Wine through WinINet:
+# after every kill each library file is whole (the one before the update, or the server's), none is
+# gone, and the next update removes every ".part" file the killed ones left, also those of files it
+# never fetches again. The beams' blocks arrive over two seconds, so a kill finds downloads in flight.
 set -uo pipefail
+SLOW_SECONDS=2
 . "$(dirname "$0")/update_scenario.sh"
 
 prepare_library
 start_server
+fault trickle "$(served_folder 02_结构/02_梁)/*.dwg"
 reference="$work/reference"
 make_data_root "$reference" 01000000000
 data="$work/data"
@@ -49,7 +51,7 @@ for round in 1 2 3; do
   rm -rf "$work/before"
   cp -r "$data" "$work/before"
   open_update
-  after=$(python3 -c "import random; print(round(random.uniform(0.3, 4.0), 2))")
+  after=$(python3 -c "import random; print(round(random.uniform(0.2, 2.0), 2))")
   sleep "$after"
   kill -9 "$driver" 2>/dev/null
   wait "$driver" 2>/dev/null

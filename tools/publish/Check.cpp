@@ -5,9 +5,11 @@
 #include "LibraryText.h"
 #include "Publish.h"
 #include "ServedLibrary.h"
+#include "WindowsCase.h"
 #include "base/Files.h"
 #include "base/Path.h"
 #include "base/Text.h"
+#include "library/DwgSignature.h"
 
 namespace publish {
 
@@ -42,9 +44,7 @@ public:
     std::map<std::u16string, std::u16string> names;
     for (size_t k = 0; k < c.blocks.size(); ++k) {
       const library::BlockRecord& b = c.blocks[k];
-      std::u16string folded;
-      for (char16_t ch : b.name) folded += base::asciiLower(ch);
-      auto [at, fresh] = names.emplace(folded, b.id);
+      auto [at, fresh] = names.emplace(windowsFolded(b.name), b.id);
       if (!fresh) error(where + ": items " + utf8(at->second) + " and " + utf8(b.id) + " share the name " + utf8(b.name));
       line(b);
       blockFile(c, b, k < c.sizes.size() ? c.sizes[k] : u"", where);
@@ -69,7 +69,7 @@ private:
       return error(file + ": missing; a gallery's update stops here");
     if (!size.empty() && size != base::decimal(int64_t(bytes.size())))
       error(file + ": " + std::to_string(bytes.size()) + " bytes, the item list says " + utf8(size));
-    if (!looksLikeDwg(bytes)) return error(file + ": not a DWG file");
+    if (!library::startsWithDwgVersion(bytes)) return error(file + ": not a DWG file");
     std::string failure;
     std::string warning = previewWarning(file + " (" + utf8(b.name) + ")", readPreview(bytes, failure), failure);
     if (!warning.empty()) outcome_.warnings.push_back(warning);

@@ -4,13 +4,6 @@
 
 namespace publish {
 
-bool looksLikeDwg(std::string_view bytes) {
-  if (bytes.size() < 6 || !bytes.starts_with("AC")) return false;
-  for (char c : bytes.substr(2, 4))
-    if (!(c >= '0' && c <= '9') && c != '.') return false;
-  return true;
-}
-
 Preview readPreview(std::string_view bytes, std::string& failure) {
   thumbs::PreviewReading reading = thumbs::readDwgPreviewBytes(bytes);
   failure = reading.failure;

@@ -1,5 +1,5 @@
-// What a block file is to blockery-publish: a DWG by its first bytes, and the preview galleries
-// would read from it (with the gallery's own preview reader).
+// What a block file is to blockery-publish: the preview galleries would read from it (with the
+// gallery's own preview reader). Whether it is a DWG at all is library::startsWithDwgVersion.
 #pragma once
 #include <string>
 #include <string_view>
@@ -7,9 +7,6 @@
 #include "Library.h"
 
 namespace publish {
-
-// Every DWG file starts with its version: "AC" and four characters such as "1032" or "2.10".
-bool looksLikeDwg(std::string_view bytes);
 
 // Shown, Missing (no preview picture at all) or Unreadable (one galleries cannot decode), with
 // the reader's reason when there is no picture.

@@ -3,6 +3,7 @@
 #include <map>
 
 #include "SourceReader.h"
+#include "WindowsCase.h"
 #include "base/Text.h"
 #include "library/SafeName.h"
 
@@ -32,7 +33,7 @@ public:
     for (const Folder& f : siblings) {
       std::string why = refusal(f.name, true);
       if (!why.empty()) problems_.error(shown(f.path) + ": " + why);
-      auto [at, fresh] = seen.emplace(base::asciiLowered(f.name), &f);
+      auto [at, fresh] = seen.emplace(windowsFolded(f.name), &f);
       if (!fresh) problems_.error(shown(f.path) + ": the same name as " + shown(at->second->path) + " on Windows");
       if (f.level == 1 && !isItemText(f.number))
         problems_.error(shown(f.path) + ": its number in specialties.csv holds \"<\" or a line break");
@@ -52,7 +53,7 @@ private:
       if (!why.empty()) problems_.error(where + ": the block name \"" + base::toUtf8(b.name) + "\": " + why);
       if (base::contains(b.name, u".dwg") || base::contains(b.name, u".DWG"))
         problems_.error(where + ": the block name holds \".dwg\", which galleries cut out of every name");
-      auto [at, fresh] = seen.emplace(base::asciiLowered(b.name), &b);
+      auto [at, fresh] = seen.emplace(windowsFolded(b.name), &b);
       if (!fresh)
         problems_.error(where + ": the same block name \"" + base::toUtf8(b.name) + "\" as " +
                         base::toUtf8(at->second->file) + " in this category");

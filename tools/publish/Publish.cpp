@@ -84,13 +84,19 @@ public:
 
   // Each text replaces its file in one step. Unlike the gallery's own lists they are not flushed
   // one by one (hundreds of flushes would cost seconds): every run compares each output file with
-  // what it should hold and writes again whatever a crash left short.
-  void commit(Outcome& outcome) {
+  // what it should hold and writes again whatever a crash left short. False when a text could not
+  // take its file's place: the old list is still served, and so are the blocks it names.
+  bool commit(Outcome& outcome) {
+    bool allInPlace = true;
     for (const auto& [target, scratch] : staged_) {
       std::error_code ec;
       fs::rename(fs::path(scratch), fs::path(target), ec);
-      if (ec) outcome.errors.push_back(base::toUtf8(target) + ": cannot be replaced (" + ec.message() + ")");
+      if (!ec) continue;
+      outcome.errors.push_back(base::toUtf8(target) + ": cannot be replaced (" + ec.message() + ")");
+      base::files::remove(scratch);
+      allInPlace = false;
     }
+    return allInPlace;
   }
 
   void rollBack() {
@@ -267,7 +273,7 @@ Outcome publishLibrary(const std::u16string& source, const std::u16string& out) 
     outcome.report = "the library was not published; the output folder is as it was\n";
     return outcome;
   }
-  writer.commit(outcome);
+  bool listsInPlace = writer.commit(outcome);
   std::set<std::u16string> urls;
   std::vector<const Folder*> way;
   std::function<void(const std::vector<Folder>&)> collect = [&](const std::vector<Folder>& siblings) {
@@ -279,7 +285,9 @@ Outcome publishLibrary(const std::u16string& source, const std::u16string& out) 
     }
   };
   collect(library.specialties);
-  size_t removed = writer.removeStale(state, urls);   // the plan only moved its nextId on
+  // Blocks no list names any more go only once every list is in place.
+  size_t removed = listsInPlace ? writer.removeStale(state, urls) : 0;   // the plan only moved its nextId on
+  if (!listsInPlace) outcome.errors.push_back("blocks no longer listed were kept, since a list that may name them stays as it was");
   if (!saveState(base::joinPath(out, kStateFile), stateOf(library, state.nextId)))
     outcome.errors.push_back(base::toUtf8(base::joinPath(out, kStateFile)) + ": cannot be written");
   outcome.exitCode = outcome.errors.empty() ? 0 : 1;

@@ -12,6 +12,7 @@
 #include "base/Path.h"
 #include "base/ReadOnlyFile.h"
 #include "base/Text.h"
+#include "library/DwgSignature.h"
 #include "library/Records.h"
 
 namespace publish {
@@ -89,7 +90,7 @@ private:
     std::string where = shown(f.path + u"/" + b.file);
     if (!old && !vanishedSizes_.count(b.size)) return fresh(b, where, sourceFile(root_, f, b), problems);
     if (!base::files::readWhole(sourceFile(root_, f, b), bytes)) return problems.error(where + ": cannot be read");
-    if (!looksLikeDwg(bytes)) return problems.error(where + ": not a DWG file (it does not start with a DWG version)");
+    if (!library::startsWithDwgVersion(bytes)) return problems.error(where + ": not a DWG file (it does not start with a DWG version)");
     b.read = true;
     b.size = bytes.size();
     b.hash = contentHash(bytes);
@@ -102,10 +103,10 @@ private:
   // only its first bytes are read here. The writer takes its digest and preview as it copies it.
   static void fresh(Block& b, const std::string& where, const std::u16string& path, Problems& problems) {
     base::ReadOnlyFile file(path);
-    char head[6];
+    char head[library::kDwgVersionLength];
     size_t got = file.isOpen() ? file.readAt(0, head, sizeof head) : 0;
     if (!file.isOpen()) return problems.error(where + ": cannot be read");
-    if (!looksLikeDwg(std::string_view(head, got)))
+    if (!library::startsWithDwgVersion(std::string_view(head, got)))
       return problems.error(where + ": not a DWG file (it does not start with a DWG version)");
     b.read = true;
     b.size = file.size();

@@ -13,16 +13,6 @@ namespace {
 constexpr char kFirstLine[] = "blockery-publish state 1";
 const char* const kPreviewWords[] = {"unknown", "shown", "missing", "unreadable"};
 
-std::vector<std::string_view> splitTabs(std::string_view line) {
-  std::vector<std::string_view> parts;
-  for (size_t at = 0;;) {
-    size_t tab = line.find('\t', at);
-    parts.push_back(line.substr(at, tab == std::string_view::npos ? std::string_view::npos : tab - at));
-    if (tab == std::string_view::npos) return parts;
-    at = tab + 1;
-  }
-}
-
 bool number(std::string_view text, uint64_t& value) {
   auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
   return ec == std::errc() && end == text.data() + text.size() && !text.empty();
@@ -38,7 +28,7 @@ bool previewOf(std::string_view word, Preview& preview) {
 }
 
 bool readLine(std::string_view line, PublishState& state) {
-  std::vector<std::string_view> p = splitTabs(line);
+  std::vector<std::string_view> p = base::tabFields(line);
   if (p[0] == "next") return p.size() == 2 && number(p[1], state.nextId);
   if (p[0] == "folder" && p.size() == 3) {
     state.folders.emplace_hint(state.folders.end(), base::fromUtf8(p[1]), base::fromUtf8(p[2]));
