@@ -74,10 +74,13 @@ std::string UpdateRecord::text(const Sources& sources) {
   return text;
 }
 
-bool UpdateRecord::save() {
+bool UpdateRecord::save(uint32_t lockWaitMs) {
   if (learnt_.empty()) return true;
-  base::NamedLock lock(library::kListsLockName);
-  if (lock.held()) base::files::removeEndedScratch(file_);
+  // Without the lock another gallery's record could be overwritten: what this walk learnt waits for
+  // its next save (the lock's failure is logged).
+  base::NamedLock lock(library::kListsLockName, lockWaitMs);
+  if (!lock.held()) return false;
+  base::files::removeEndedScratch(file_);
   Sources merged = read(file_);
   for (const auto& [key, source] : learnt_) merged[key] = source;
   const std::u16string scratch = base::files::scratchFor(file_);

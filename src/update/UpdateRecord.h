@@ -9,6 +9,8 @@
 #include <optional>
 #include <string>
 
+#include "base/NamedLock.h"
+
 namespace update {
 
 inline constexpr char16_t kUpdateRecordFile[] = u"UpdateRecord.txt";  // in the data root
@@ -31,8 +33,9 @@ public:
   void set(const std::u16string& path, FileSource source);
   bool changed() const { return !learnt_.empty(); }
   // Under the lists' lock: the file as it is now, with what was set here since the last save, put
-  // in place in one step. False (logged) when it could not be written; what was learnt is kept.
-  bool save();
+  // in place in one step. False (logged) when the lock could not be had or the file written; what
+  // was learnt is kept for the next save.
+  bool save(uint32_t lockWaitMs = base::kNamedLockWait);
 
 private:
   using Sources = std::map<std::u16string, FileSource>;  // by path below the data root

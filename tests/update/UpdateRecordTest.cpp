@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "base/Files.h"
+#include "base/NamedLock.h"
 #include "base/Path.h"
+#include "library/ListMerge.h"
 #include "support/TempFolder.h"
 #include "update/UpdateRecord.h"
 
@@ -19,6 +21,11 @@ TEST(UpdateRecord, TwoGalleriesSavingAtOnceKeepWhatEachLearntAndAReadBackGivesIt
   first.set(list, {u"", std::nullopt, u"\"5f-1a\"", u"Wed, 09 Dec 2026 10:00:00 GMT"});
   second.set(pine, {u"p7", 0});
   second.set(oak, {u"b2", 99});
+  {
+    base::NamedLock otherGallery(library::kListsLockName, 0);
+    EXPECT_FALSE(first.save(0));  // never written without the lock; kept for the next save
+    EXPECT_TRUE(first.changed());
+  }
   ASSERT_TRUE(first.save());
   ASSERT_TRUE(second.save());  // read the file again: the first's entries stay, its own win
 
