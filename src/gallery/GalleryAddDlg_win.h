@@ -27,6 +27,7 @@ protected:
   bool OnCommand(int id, int notifyCode, HWND control) override;
   HBRUSH OnCtlColor(HDC dc, HWND control, int kind) override;
   void paintContent(HDC dc, int width, int height) override;
+  void rescaleControls() override { placeButtons(); }
 
 private:
   void placeButtons();

@@ -90,23 +90,13 @@ void CGalleryDlg::scaleControls() {
   layOut();
 }
 
-// Moved to a monitor of another setting: the window takes the rectangle Windows suggests and
-// everything in it is drawn, placed and lettered anew for that setting.
-void CGalleryDlg::dpiChanged(int newDpi, const RECT& suggested) {
-  setDpi(newDpi);
-  frame().loadLogo(newDpi);
-  setPosition(nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-              suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-  const HFONT templateFont = skin::dialogFont(newDpi);
-  for (HWND child = GetWindow(handle(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-    SendMessageW(child, WM_SETFONT, WPARAM(templateFont), FALSE);
-  }
-  m_listView.send(WM_SETFONT, WPARAM(skin::uiFont(newDpi)), FALSE);
+// On a monitor of another setting: the list's captions, the pictures and every place from the table.
+void CGalleryDlg::rescaleControls() {
+  m_listView.send(WM_SETFONT, WPARAM(skin::uiFont(dpi())), FALSE);
   for (const PictureButton& button : pictureButtons()) {
-    button.button->setPicture(skin::loadSkinPicture(button.skinFile, newDpi));
+    button.button->setPicture(skin::loadSkinPicture(button.skinFile, dpi()));
   }
   scaleControls();
-  RedrawWindow(handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void CGalleryDlg::createThumbnailList() {
@@ -158,11 +148,6 @@ bool CGalleryDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
   if (message == WM_ENDSESSION) {
     if (wParam && model_) model_->saveLists(library::SaveTime::lastOne());
     return false;
-  }
-  if (message == WM_DPICHANGED) {
-    dpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
-    result = 0;
-    return true;
   }
   if (message == kSearchAnswerMessage) {
     if (model_) model_->searchAnswered();

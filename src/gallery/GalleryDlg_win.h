@@ -37,6 +37,7 @@ public:
 protected:
   bool OnInitDialog() override;
   bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+  void rescaleControls() override;
   bool OnCommand(int id, int notifyCode, HWND control) override;
   bool OnNotify(const NMHDR& header, LRESULT& result) override;
   bool OnTimer(UINT_PTR id) override;
@@ -59,7 +60,6 @@ private:
   void layOut();
   SIZE pictureFrameOf(int id);
   void scaleControls();
-  void dpiChanged(int newDpi, const RECT& suggested);
   RECT searchCaptionRect() const;
   void createThumbnailList();
   bool buttonClicked(int id);

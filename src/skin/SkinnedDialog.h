@@ -25,6 +25,13 @@ protected:
   bool OnInitDialog() override;
   bool OnPaint() override;
   bool OnLButtonDown(UINT keys, POINT point) override;
+  // Moved to a monitor of another setting: the window takes the suggested rectangle, every child
+  // keeps its place in proportion and gets the template's font at the new setting, then the
+  // window's own places and pictures come again (rescaleControls).
+  bool OnDpiChanged(int newDpi, const RECT& suggested) override;
+  // What the window places and skins itself, done again for a new display setting (dpi() is the
+  // new one by then).
+  virtual void rescaleControls() {}
 
   // The window's own texts and lines, drawn after the skin with uiFont selected.
   virtual void paintContent(HDC dc, int width, int height) {}

@@ -1,5 +1,8 @@
 #include "skin/SkinnedDialog.h"
 
+#include <vector>
+
+#include "skin/UiFont.h"
 #include "win/DisplayDpi.h"
 #include "win/Gdi.h"
 
@@ -23,6 +26,36 @@ bool SkinnedDialog::OnPaint() {
 bool SkinnedDialog::OnLButtonDown(UINT keys, POINT point) {
   SkinnedFrame::startMoveByTitle(handle(), point, dpi_);
   return false;  // the default handling runs in every case
+}
+
+bool SkinnedDialog::OnDpiChanged(int newDpi, const RECT& suggested) {
+  struct Place {
+    HWND child;
+    RECT box;
+  };
+  std::vector<Place> places;
+  for (HWND child = GetWindow(handle(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    RECT box{};
+    GetWindowRect(child, &box);
+    MapWindowPoints(nullptr, handle(), reinterpret_cast<POINT*>(&box), 2);
+    places.push_back(Place{child, box});
+  }
+  const int oldDpi = dpi_;
+  dpi_ = newDpi;
+  frame_.loadLogo(dpi_);
+  setPosition(nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+              suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  const HFONT font = dialogFont(dpi_);
+  auto scaled = [&](LONG length) { return LONG(MulDiv(length, dpi_, oldDpi)); };
+  for (const Place& place : places) {
+    SendMessageW(place.child, WM_SETFONT, WPARAM(font), FALSE);
+    const RECT& box = place.box;
+    SetWindowPos(place.child, nullptr, scaled(box.left), scaled(box.top), scaled(box.right) - scaled(box.left),
+                 scaled(box.bottom) - scaled(box.top), SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  rescaleControls();
+  RedrawWindow(handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+  return true;
 }
 
 RECT SkinnedDialog::px(const RECT& box) const {

@@ -22,12 +22,16 @@ bool CBlockeryUpdate::OnInitDialog() {
   skin::SkinnedDialog::OnInitDialog();
   setPosition(nullptr, 0, 0, px(kWidth), px(kHeight), SWP_NOMOVE | SWP_NOZORDER);
   centreOverOwner();
+  placeButtons();
+  return true;
+}
+
+void CBlockeryUpdate::placeButtons() {
   const int top = clientRect().bottom - px(32);
   const SIZE size{px(73), px(19)};
   skinCloseButton(m_btnClose, IDC_PROMPT_CLOSE);
   skinButtonAt(m_btnUpdate, IDOK, u"BT_DEFAULT_OK.bmp", skin::kCaptionedPictureStyle, POINT{px(77), top}, size);
   skinButtonAt(m_btnCancel, IDCANCEL, u"BT_DEFAULT.bmp", skin::kCaptionedPictureStyle, POINT{px(200), top}, size);
-  return true;
 }
 
 // A dialog that does not move itself while it initialises is centred over its owner.

@@ -20,9 +20,11 @@ protected:
   bool OnInitDialog() override;
   bool OnCommand(int id, int notifyCode, HWND control) override;
   void paintContent(HDC dc, int width, int height) override;
+  void rescaleControls() override { placeButtons(); }
 
 private:
   void centreOverOwner();
+  void placeButtons();
 
   std::function<void()> runUpdate_;
   skin::CSkinButton m_btnUpdate;

@@ -35,6 +35,7 @@ protected:
   bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
   bool OnCommand(int id, int notifyCode, HWND control) override;
   HBRUSH OnCtlColor(HDC dc, HWND control, int kind) override;
+  void rescaleControls() override { placeControls(); }
 
 private:
   void placeControls();

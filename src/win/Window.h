@@ -83,6 +83,8 @@ protected:
   virtual bool OnMouseMove(UINT keys, POINT point) { return false; }
   virtual bool OnMouseLeave() { return false; }
   virtual bool OnSize(UINT kind, int width, int height) { return false; }
+  // WM_DPICHANGED: the window now stands on a monitor of another setting; Windows suggests its place.
+  virtual bool OnDpiChanged(int dpi, const RECT& suggested) { return false; }
   virtual bool OnClose() { return false; }
   virtual void OnDestroy() {}
   // After the last message: the handle is gone. An object that owns itself may delete itself here.

@@ -158,6 +158,7 @@ bool Window::route(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) 
     case WM_MOUSELEAVE: return OnMouseLeave();
     case WM_SIZE: return OnSize(UINT(wParam), LOWORD(lParam), HIWORD(lParam));
     case WM_CLOSE: return OnClose();
+    case WM_DPICHANGED: return OnDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
     case WM_DESTROY: OnDestroy(); return false;
   }
   return false;

@@ -26,9 +26,8 @@ HWND windowOf(const std::u16string& text) {
 
 void say(const std::u16string& line) { writeLine(stdout, line); }
 
-// find TITLE: the first top-level window with exactly this title, its state and place.
-int find(const Arguments& a) {
-  HWND window = FindWindowW(nullptr, base::wide(a[1]));
+// A top-level window's number, state and place, as find and owned tell them.
+int describe(HWND window) {
   if (!window) {
     say(u"window=0");
     return 1;
@@ -44,6 +43,26 @@ int find(const Arguments& a) {
       u" caption=" + number(caption) + u" left=" + base::decimal(r.left) + u" top=" + base::decimal(r.top) +
       u" width=" + base::decimal(r.right - r.left) + u" height=" + base::decimal(r.bottom - r.top));
   return 0;
+}
+
+// find TITLE: the first top-level window with exactly this title.
+int find(const Arguments& a) { return describe(FindWindowW(nullptr, base::wide(a[1]))); }
+
+// owned WINDOW: the first visible top-level window WINDOW owns (a dialog it runs, untitled or not).
+int owned(const Arguments& a) {
+  struct Search {
+    HWND owner;
+    HWND found = nullptr;
+  } search{windowOf(a[1])};
+  EnumWindows(
+      [](HWND window, LPARAM data) -> BOOL {
+        auto& search = *reinterpret_cast<Search*>(data);
+        if (GetWindow(window, GW_OWNER) != search.owner || !IsWindowVisible(window)) return TRUE;
+        search.found = window;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return describe(search.found);
 }
 
 struct Census {
@@ -205,7 +224,7 @@ struct Probe {
 };
 
 const Probe kProbes[] = {
-    {u"find", 1, find},   {u"count", 1, count}, {u"event", 1, event}, {u"command", 2, command},
+    {u"find", 1, find},   {u"owned", 1, owned},   {u"count", 1, count}, {u"event", 1, event}, {u"command", 2, command},
     {u"key", 2, key},     {u"close", 1, close}, {u"title", 1, title}, {u"kill", 1, kill},
     {u"clipboard", 0, clipboard}, {u"popup", 0, popup}, {u"doubleclick", 2, doubleClick},
     {u"answering", 2, answering}, {u"painted", 6, paintedText},
@@ -224,7 +243,7 @@ int runProbe(const Arguments& arguments) {
       u" command WINDOW CODE [ARG] | children WINDOW |"
       u" dpichanged WINDOW DPI LEFT TOP WIDTH HEIGHT | key WINDOW VK | close WINDOW | title WINDOW | kill PID | clipboard | popup"
       u" | doubleclick X Y | answering WINDOW MILLISECONDS"
-      u" | painted WINDOW LEFT TOP RIGHT BOTTOM TEXT");
+      u" | painted WINDOW LEFT TOP RIGHT BOTTOM TEXT | owned WINDOW");
   return 2;
 }
 
